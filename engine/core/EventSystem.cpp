@@ -1,0 +1,10 @@
+#include "engine/core/EventSystem.h"
+
+namespace Framework {
+
+EventSystem& GetEventSystem() {
+  static EventSystem instance;
+  return instance;
+}
+
+}  // namespace Framework

@@ -1,0 +1,10 @@
+#include "engine/core/GameObjectFactory.h"
+
+namespace Framework {
+
+GameObjectFactory& GetFactory() {
+  static GameObjectFactory instance;
+  return instance;
+}
+
+}  // namespace Framework

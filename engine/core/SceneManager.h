@@ -1,0 +1,15 @@
+#pragma once
+#include "engine/core/System.h"
+
+namespace Framework {
+
+// Minimal system: its own issue fills it in.
+class SceneManager : public System {
+ public:
+  std::string GetName() override { return "SceneManager"; }
+  void Update(float) override {}
+};
+
+SceneManager& GetSceneManager();
+
+}  // namespace Framework

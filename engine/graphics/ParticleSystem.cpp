@@ -1,0 +1,10 @@
+#include "engine/graphics/ParticleSystem.h"
+
+namespace Framework {
+
+ParticleSystem& GetParticleSystem() {
+  static ParticleSystem instance;
+  return instance;
+}
+
+}  // namespace Framework

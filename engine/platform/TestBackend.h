@@ -1,0 +1,59 @@
+#pragma once
+// A backend with no display: tests set keys, pads, focus and the clock.
+#include <array>
+#include <set>
+
+#include "engine/platform/Platform.h"
+
+namespace Platform {
+
+class TestBackend : public Backend {
+ public:
+  // Controls for tests.
+  void SetKeyDown(int virtualKey, bool down);
+  void SetPad(int slot, PadState state);
+  void SetActive(bool active) { active_ = active; }
+  void SetTicks(uint64_t ticks) { ticks_ = ticks; }
+  void AdvanceTicks(uint64_t ticks) { ticks_ += ticks; }
+  void QueueQuit() { quitQueued_ = true; }
+  void QueueMouseMove(int x, int y);
+  int swapCount = 0;
+  int cursorCount = 0;
+  bool fullscreen = false;
+
+  uint64_t Ticks() override { return ticks_; }
+  bool CreateGameWindow(const std::string& title, int w, int h) override;
+  void ShowGameWindow() override {}
+  void DestroyGameWindow() override { hasWindow_ = false; }
+  bool HasWindow() const override { return hasWindow_; }
+  void SetFullscreen(bool on, int, int) override { fullscreen = on; }
+  void ApplyGameDisplayMode(int, int) override {}
+  void RestoreDesktopDisplayMode() override {}
+  bool IsWindowActive() override { return active_; }
+  int ShowCursor(bool show) override { return show ? ++cursorCount : --cursorCount; }
+  void PumpEvents(WindowEventSink& sink) override;
+  void GetMonitorSize(int& w, int& h) override { w = 1920; h = 1080; }
+  bool CreateGLContext() override { return false; }
+  void* GetGLProcAddress(const char*) override { return nullptr; }
+  void SetSwapInterval(int) override {}
+  void SwapBuffers() override { ++swapCount; }
+  void DestroyGLContext() override {}
+  bool HasGLContext() const override { return false; }
+  bool IsKeyDown(int virtualKey) override { return keys_.count(virtualKey) != 0; }
+  PadState GetPadState(int slot) override;
+
+  std::string title;
+  int width = 0, height = 0;
+
+ private:
+  std::set<int> keys_;
+  std::array<PadState, kPadSlots> pads_{};
+  bool active_ = true;
+  bool hasWindow_ = false;
+  uint64_t ticks_ = 0;
+  bool quitQueued_ = false;
+  bool mouseQueued_ = false;
+  int mouseX_ = 0, mouseY_ = 0;
+};
+
+}  // namespace Platform

@@ -1,0 +1,1 @@
+// The game's scenes; filled in by the game issues.

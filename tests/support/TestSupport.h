@@ -1,0 +1,35 @@
+#pragma once
+// Helpers shared by the test suites.
+#include <filesystem>
+#include <string>
+
+namespace TestSupport {
+
+// A fresh folder under the system temp folder, removed when it goes out of scope.
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::filesystem::path& Path() const { return path_; }
+  // Writes text to a file below the folder, creating parent folders.
+  std::filesystem::path Write(const std::string& relative, const std::string& contents) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Changes the working folder for the lifetime of the object.
+class ScopedWorkingFolder {
+ public:
+  explicit ScopedWorkingFolder(const std::filesystem::path& folder);
+  ~ScopedWorkingFolder();
+
+ private:
+  std::filesystem::path previous_;
+};
+
+std::string ReadFile(const std::filesystem::path& path);
+
+}  // namespace TestSupport

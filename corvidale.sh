@@ -32,8 +32,8 @@ run_tests() {
   # Tests that need a window share one Xvfb; sound goes to SDL's dummy driver.
   local display=":$((90 + RANDOM % 100))"
   Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  local xvfb=$!
-  trap 'kill $xvfb 2>/dev/null || true' EXIT
+  XVFB_PID=$!
+  trap 'kill "${XVFB_PID:-}" 2>/dev/null || true' EXIT
   for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
   export DISPLAY="$display" SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1
   (cd "$BUILD" && ctest --output-on-failure -j"$(nproc)")

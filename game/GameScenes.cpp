@@ -1,1 +1,3 @@
-// The game's scenes; filled in by the game issues.
+#include "game/GameScenes.h"
+
+void AddGameScenes() {}

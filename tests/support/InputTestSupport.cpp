@@ -13,7 +13,8 @@ void InputFixture::SetUp() {
 
 void InputFixture::TearDown() { Platform::SetBackend(std::make_unique<Platform::TestBackend>()); }
 
-void InputFixture::InitializeFrom(const std::string& folder) {
+void ResetInput(const std::string& folder) {
+  Framework::InputManager& input = Framework::GetInputManager();
   for (Framework::KeyInfo& row : Framework::keyTable) row.released = true;
   input.inputDisabled = false;
   input.mouseInUse = true;

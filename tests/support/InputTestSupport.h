@@ -7,14 +7,17 @@
 
 namespace TestSupport {
 
+// Resets the global input manager and every key latch, then reads the
+// binding files from `folder`/Resources.
+void ResetInput(const std::string& folder);
+
 class InputFixture : public testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Resets the global input manager and every key latch, then reads the
-  // binding files from `folder`/Resources (the source tree by default).
-  void InitializeFrom(const std::string& folder);
+  // ResetInput from `folder` (SetUp uses the source tree).
+  void InitializeFrom(const std::string& folder) { ResetInput(folder); }
   void Press(int key, bool down = true) { backend->SetKeyDown(Framework::keyTable[key].virtualKey, down); }
   void SetPad(int slot, bool connected, uint16_t buttons = 0) { backend->SetPad(slot, {connected, buttons}); }
   // Row of a key by its table name.

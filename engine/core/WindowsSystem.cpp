@@ -1,11 +1,11 @@
 #include "engine/core/WindowsSystem.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "engine/core/Engine.h"
 #include "engine/core/InputManager.h"
+#include "engine/core/TextSerializer.h"
 #include "engine/platform/Platform.h"
 
 namespace Framework {
@@ -21,20 +21,23 @@ bool MayExist(const std::string& path) {
 }
 
 void WriteDefaults(const std::string& path, const WindowConfig& config) {
-  std::ofstream out(path);
-  out << config.title << "\n" << config.width << "\n" << config.height << "\n";
+  TextSerializer out;
+  if (!out.OpenWrite(path, false)) return;
+  out.WriteString(config.title);
+  out.WriteInt(config.width);
+  out.WriteInt(config.height);
 }
 
-// Reads one size item; a failed, non-positive or absurd value leaves the
-// default in place and says so.
-bool ReadSize(std::istream& in, int& size, const std::string& path, const char* what) {
+// A failed read gives 0, so "missing", "not a number", non-positive and
+// absurd all keep the default, and say so.
+void ReadSize(TextSerializer& in, int& size, const std::string& path, const char* what) {
   int value = 0;
-  if ((in >> value) && value > 0 && value <= WindowConfig::kMaxSize) {
+  in.ReadInt(value);
+  if (value > 0 && value <= WindowConfig::kMaxSize) {
     size = value;
-    return true;
+    return;
   }
   std::cerr << "Error: " << path << " has no valid " << what << "; using " << size << std::endl;
-  return false;
 }
 
 // Reports mouse moves to the input manager and the quit request to every
@@ -50,11 +53,7 @@ class WindowEvents : public Platform::WindowEventSink {
   }
 
   void OnMouseMove(int clientX, int clientY) override {
-    InputManager& input = GetInputManager();
-    input.mouseX = static_cast<int16_t>(clientX);
-    // y counts up from the bottom edge of the client area.
-    input.mouseY = static_cast<int16_t>(static_cast<int16_t>(clientHeight_) - static_cast<int16_t>(clientY));
-    input.mouseInUse = true;
+    GetInputManager().OnMouseMove(clientX, clientY, clientHeight_);
   }
 
  private:
@@ -69,20 +68,20 @@ WindowConfig WindowConfig::Load(const std::string& path) {
     WriteDefaults(path, config);
     return config;
   }
-  std::ifstream in(path);
-  if (!in.is_open()) {
+  TextSerializer in;
+  if (!in.Open(path, false)) {
     std::cerr << "Error: " << path << " could not be read; using " << config.title << " " << config.width
               << " " << config.height << std::endl;
     return config;
   }
   std::string title;
-  if (!(in >> title)) {
+  in.ReadString(title);
+  if (title.empty())
     std::cerr << "Error: " << path << " has no title; using " << config.title << std::endl;
-    return config;
-  }
-  config.title = title;
-  // A failed read ends the file: what follows it takes its default too.
-  if (ReadSize(in, config.width, path, "width")) ReadSize(in, config.height, path, "height");
+  else
+    config.title = title;
+  ReadSize(in, config.width, path, "width");
+  ReadSize(in, config.height, path, "height");
   return config;
 }
 

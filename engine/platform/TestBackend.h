@@ -20,15 +20,22 @@ class TestBackend : public Backend {
   int swapCount = 0;
   int cursorCount = 0;
   bool fullscreen = false;
+  bool shown = false;
+  int fullscreenSwitches = 0;
+  int gameModeCount = 0;     // display switched to the game's mode
+  int desktopModeCount = 0;  // display switched back to the desktop mode
 
   uint64_t Ticks() override { return ticks_; }
   bool CreateGameWindow(const std::string& title, int w, int h) override;
-  void ShowGameWindow() override {}
+  void ShowGameWindow() override { shown = true; }
   void DestroyGameWindow() override { hasWindow_ = false; }
   bool HasWindow() const override { return hasWindow_; }
-  void SetFullscreen(bool on, int, int) override { fullscreen = on; }
-  void ApplyGameDisplayMode(int, int) override {}
-  void RestoreDesktopDisplayMode() override {}
+  void SetFullscreen(bool on, int, int) override {
+    fullscreen = on;
+    ++fullscreenSwitches;
+  }
+  void ApplyGameDisplayMode(int, int) override { ++gameModeCount; }
+  void RestoreDesktopDisplayMode() override { ++desktopModeCount; }
   bool IsWindowActive() override { return active_; }
   int ShowCursor(bool show) override { return show ? ++cursorCount : --cursorCount; }
   void PumpEvents(WindowEventSink& sink) override;

@@ -40,3 +40,15 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 }  // namespace TestSupport
+
+namespace TestSupport {
+
+ScopedTestBackend::ScopedTestBackend() {
+  auto backend = std::make_unique<Platform::TestBackend>();
+  backend_ = backend.get();
+  previous_ = Platform::SetBackend(std::move(backend));
+}
+
+ScopedTestBackend::~ScopedTestBackend() { Platform::SetBackend(std::move(previous_)); }
+
+}  // namespace TestSupport

@@ -1,7 +1,10 @@
 #pragma once
 // Helpers shared by the test suites.
 #include <filesystem>
+#include <memory>
 #include <string>
+
+#include "engine/platform/TestBackend.h"
 
 namespace TestSupport {
 
@@ -31,5 +34,25 @@ class ScopedWorkingFolder {
 };
 
 std::string ReadFile(const std::filesystem::path& path);
+
+}  // namespace TestSupport
+
+namespace TestSupport {
+
+// Installs a fresh test backend for the lifetime of the object and puts the
+// previous one back afterwards.
+class ScopedTestBackend {
+ public:
+  ScopedTestBackend();
+  ~ScopedTestBackend();
+  ScopedTestBackend(const ScopedTestBackend&) = delete;
+  ScopedTestBackend& operator=(const ScopedTestBackend&) = delete;
+  Platform::TestBackend& operator*() const { return *backend_; }
+  Platform::TestBackend* operator->() const { return backend_; }
+
+ private:
+  Platform::TestBackend* backend_;
+  std::unique_ptr<Platform::Backend> previous_;
+};
 
 }  // namespace TestSupport

@@ -1,3 +1,22 @@
 #include "game/GameScenes.h"
 
-void AddGameScenes() {}
+#include "engine/core/SceneManager.h"
+#include "game/DinnerScene.h"
+#include "game/MainMenuScene.h"
+#include "game/SplashScene.h"
+#include "game/TutorialScene.h"
+
+void AddGameScenes() {
+  Framework::SceneManager& scenes = Framework::GetSceneManager();
+  scenes.AddScene(new SplashScene, "splash");
+  // The three menu screens share a class but each keeps its own objects.
+  scenes.AddScene(new MainMenuScene, "mainmenu");
+  scenes.AddScene(new MainMenuScene, "playerselect");
+  scenes.AddScene(new MainMenuScene, "levelselect");
+  scenes.AddScene(new TutorialScene, "tutorial");
+  for (const char* level : {"level1_1", "level1_2", "level1_3", "level2_1", "level2_2", "level2_3",
+                            "level3_1", "level3_2", "level3_3"}) {
+    scenes.AddScene(new DinnerScene, level);
+  }
+  scenes.ChangeScene("splash");
+}

@@ -1,6 +1,174 @@
 #include "engine/core/GameObjectFactory.h"
 
+#include <iostream>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "engine/core/ComponentRegistry.h"
+#include "engine/core/FileHelpers.h"
+#include "engine/core/XMLSerializer.h"
+#include "engine/core/SceneManager.h"
+
 namespace Framework {
+
+namespace {
+
+std::unordered_set<std::string> NamesOf(const std::map<uint32_t, std::shared_ptr<GameObject>>& objects) {
+  std::unordered_set<std::string> names;
+  for (const auto& entry : objects) names.insert(entry.second->GetName());
+  return names;
+}
+
+// The first of base (when allowed), base + separator + 1, base + separator + 2, ...
+// that is not among the taken names.
+std::string FirstFreeName(const std::unordered_set<std::string>& taken, const std::string& base,
+                          const std::string& separator) {
+  if (taken.count(base) == 0) return base;
+  for (unsigned long n = 1;; ++n) {
+    std::string candidate = base + separator + std::to_string(n);
+    if (taken.count(candidate) == 0) return candidate;
+  }
+}
+
+}  // namespace
+
+void GameObjectFactory::Initialize() { RegisterEngineComponents(*this); }
+
+void GameObjectFactory::Update(float) {
+  // Shutting an object down may queue further objects; those wait a frame.
+  std::set<GameObject*> queued;
+  queued.swap(objectsToDestroy);
+  for (GameObject* target : queued) {
+    for (auto it = objects.begin(); it != objects.end(); ++it) {
+      if (it->second.get() != target) continue;
+      std::shared_ptr<GameObject> keepAlive = it->second;
+      objects.erase(it);
+      keepAlive->ShutdownComponents();
+      break;
+    }
+  }
+}
+
+void GameObjectFactory::Shutdown() {
+  DestroyAllObjects();
+  creators.clear();
+}
+
+std::shared_ptr<GameObject> GameObjectFactory::Create(const std::string& archetype) {
+  std::shared_ptr<GameObject> object = CreateFromFile(GetSceneFolder() + archetype);
+  if (object) object->InitializeComponents();
+  return object;
+}
+
+std::shared_ptr<GameObject> GameObjectFactory::CreateFromFile(const std::string& path) {
+  XMLSerializer reader;
+  if (!reader.Open(path, XMLSerializer::kRead)) return nullptr;
+  std::shared_ptr<GameObject> object = CreateEmptyObject(Math::Vec3(0, 0, 0), Math::Vec3(1, 1, 1), 0.0f);
+  ReadObjectHeader(*object, reader);
+  // The components follow the header elements as their siblings, starting
+  // at the last header element found.
+  while (TiXmlElement* element = reader.GetCursor()) {
+    const std::string elementName = reader.GetCurrentName();
+    if (elementName == "Transform") {
+      object->GetTransform().Deserialize(reader);
+    } else {
+      AddComponentFromElement(*object, elementName, reader);
+    }
+    // A component reader that lost its place resumes after its element.
+    if (!reader.GetCursor()) reader.SetCursor(element);
+    reader.MoveToNextSibling();
+  }
+  reader.Close();
+  return object;
+}
+
+void GameObjectFactory::ReadObjectHeader(GameObject& object, XMLSerializer& reader) {
+  // Each search starts where the previous one stopped, so the three
+  // elements are found only in this order.
+  bool enabled = true;
+  if (reader.FindElement("Enabled", reader.GetCursor())) ReadElement(reader.GetCursor(), enabled, "Enabled");
+  object.SetEnabled(enabled);
+
+  std::string text;
+  if (reader.FindElement("Name", reader.GetCursor())) {
+    reader.ReadString(text);
+    object.SetName(text);
+  } else {
+    object.SetName("object" + std::to_string(object.GetId()));
+  }
+  if (reader.FindElement("Tag", reader.GetCursor())) {
+    reader.ReadString(text);
+    object.SetTag(text);
+  } else {
+    object.SetTag("untagged");
+  }
+}
+
+void GameObjectFactory::AddComponentFromElement(GameObject& object, const std::string& elementName,
+                                                XMLSerializer& reader) {
+  auto creator = creators.find(elementName);
+  if (creator == creators.end()) return;  // not a component: skipped
+  std::shared_ptr<GameComponent> component(creator->second->Create(&object));
+  if (!component) return;
+  object.AddComponent(component);
+  if (component->IsToggleable()) component->SetEnabled(object.IsEnabled());
+  component->Deserialize(reader);
+}
+
+std::shared_ptr<GameObject> GameObjectFactory::CreateEmptyObject(const Math::Vec3& position,
+                                                                 const Math::Vec3& scale, float rotation) {
+  auto object = std::make_shared<GameObject>(position, scale, rotation);
+  object->SetName(FirstFreeName(NamesOf(objects), "GameObject", ""));
+  AddObject(object);
+  return object;
+}
+
+std::shared_ptr<GameObject> GameObjectFactory::CreateEmptyObject(const Transform& transform) {
+  return CreateEmptyObject(transform.position, transform.scale, transform.rotation);
+}
+
+void GameObjectFactory::AddObject(std::shared_ptr<GameObject> object) {
+  if (!object) return;
+  object->SetId(nextId++);
+  objects[object->GetId()] = std::move(object);
+}
+
+GameObject* GameObjectFactory::FindObjectByName(const std::string& name) const {
+  for (const auto& entry : objects) {
+    if (entry.second->GetName() == name) return entry.second.get();
+  }
+  return nullptr;
+}
+
+std::shared_ptr<GameObject> GameObjectFactory::Clone(GameObject* source) {
+  if (!source) return nullptr;
+  std::shared_ptr<GameObject> copy = CreateEmptyObject(source->GetTransform());
+  copy->SetName(FirstFreeName(NamesOf(objects), source->GetName(), "_"));
+  std::cout << copy->GetName() << " cloned from : " << source->GetName() << "\n";
+  copy->SetTag(source->GetTag());
+  for (const auto& component : source->GetComponentList()) {
+    if (component->GetTypeId() == ComponentId::Transform) continue;
+    if (GameComponent* cloned = component->Clone(copy.get())) {
+      copy->AddComponent(std::shared_ptr<GameComponent>(cloned));
+    }
+  }
+  copy->InitializeComponents();
+  return copy;
+}
+
+void GameObjectFactory::DestroyAllObjects() {
+  objectsToDestroy.clear();
+  if (objects.empty()) return;
+  for (const auto& entry : objects) GetSceneManager().RemoveObjectScripts(entry.second.get());
+  // Release outside the map: a component's destructor may still look objects up.
+  std::map<uint32_t, std::shared_ptr<GameObject>> dropped;
+  dropped.swap(objects);
+}
+
+void GameObjectFactory::AddCreator(const std::string& name, std::shared_ptr<ComponentCreator> creator) {
+  creators[name] = std::move(creator);
+}
 
 GameObjectFactory& GetFactory() {
   static GameObjectFactory instance;

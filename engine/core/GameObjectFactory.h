@@ -1,13 +1,79 @@
 #pragma once
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "engine/core/GameObject.h"
 #include "engine/core/System.h"
+#include "engine/core/Transform.h"
+#include "engine/core/Vector.h"
 
 namespace Framework {
 
-// Minimal system: its own issue fills it in.
+// Makes a new component of one registered type for an owner.
+class ComponentCreator {
+ public:
+  virtual GameComponent* Create(GameObject* owner) = 0;
+  virtual ~ComponentCreator() = default;
+};
+
+template <class T>
+class ComponentCreatorType : public ComponentCreator {
+ public:
+  GameComponent* Create(GameObject* owner) override { return new T(owner); }
+};
+
+// Makes, names, numbers, clones and destroys every game object, building
+// objects from archetype XML files through the component registry.
 class GameObjectFactory : public System {
  public:
   std::string GetName() override { return "Factory"; }
-  void Update(float) override {}
+  // Destroys the objects queued for destruction during the last frame.
+  void Update(float dt) override;
+  void SendMessage(Message*) override {}
+  // Fills the component registry.
+  void Initialize() override;
+  // Drops every object and the registry at the end of the program.
+  void Shutdown() override;
+
+  // Builds the archetype from the current scene folder and initialises it.
+  std::shared_ptr<GameObject> Create(const std::string& archetype);
+  // Builds an object from an archetype file; empty when the file is missing
+  // or malformed. Its components are not initialised.
+  std::shared_ptr<GameObject> CreateFromFile(const std::string& path);
+  std::shared_ptr<GameObject> CreateEmptyObject(const Math::Vec3& position, const Math::Vec3& scale,
+                                                float rotation);
+  std::shared_ptr<GameObject> CreateEmptyObject(const Transform& transform);
+  void AddObject(std::shared_ptr<GameObject> object);
+  GameObject* FindObjectByName(const std::string& name) const;
+  // A copy of source (components cloned, a free "<name>_<N>" name), initialised.
+  std::shared_ptr<GameObject> Clone(GameObject* source);
+  // Queues an object to be shut down and dropped in the next Update.
+  void QueueDestroy(GameObject* object) { objectsToDestroy.insert(object); }
+  // Drops every object at a scene change (their components were already
+  // shut down) and forgets the destroy queue.
+  void DestroyAllObjects();
+
+  void AddCreator(const std::string& name, std::shared_ptr<ComponentCreator> creator);
+  template <class T>
+  void RegisterCreator(const std::string& name) {
+    AddCreator(name, std::make_shared<ComponentCreatorType<T>>());
+  }
+  bool HasCreator(const std::string& name) const { return creators.count(name) > 0; }
+  std::size_t ObjectCount() const { return objects.size(); }
+
+ private:
+  // The object's enabled flag, name and tag.
+  void ReadObjectHeader(GameObject& object, XMLSerializer& reader);
+  void AddComponentFromElement(GameObject& object, const std::string& elementName, XMLSerializer& reader);
+
+  uint32_t nextId = 0;
+  std::map<std::string, std::shared_ptr<ComponentCreator>> creators;
+  std::map<uint32_t, std::shared_ptr<GameObject>> objects;
+  // Matched by address only: a queued object may already be gone.
+  std::set<GameObject*> objectsToDestroy;
 };
 
 GameObjectFactory& GetFactory();

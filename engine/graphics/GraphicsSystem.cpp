@@ -1,10 +1,347 @@
 #include "engine/graphics/GraphicsSystem.h"
 
+#include <algorithm>
+#include <cmath>
+#include <iostream>
+
+#include "engine/core/Engine.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/platform/Platform.h"
+
 namespace Framework {
+
+namespace {
+
+const char* const kDefault = "DEFAULT";
+const char* const kText = "TEXT";
+const char* const kFontPath = "Resources/fonts/TCCB.ttf";
+const char* const kShaderList = "Resources/shaderinit.xml";
+const char* const kTextureList = "Resources/texture.xml";
+const char* const kUITextureList = "Resources/ui_textures.xml";
+constexpr int kFallbackWidth = 1280;
+constexpr int kFallbackHeight = 720;
+
+void* LookUpGL(const char* name) { return Platform::Current().GetGLProcAddress(name); }
+
+std::vector<Math::Vec2> QuadVertices(float half) {
+  return {{-half, -half}, {half, -half}, {half, half}, {-half, half}, {-half, -half}, {half, half}};
+}
+
+std::vector<Math::Vec2> CircleVertices() {
+  std::vector<Math::Vec2> points;
+  for (int degrees = 0; degrees < 360; degrees += 18) {
+    const float radians = static_cast<float>(degrees * 0.017453292519943295);
+    points.emplace_back(std::cos(radians), std::sin(radians));
+  }
+  return points;
+}
+
+}  // namespace
+
+// ---- Construction and start-up ------------------------------------------------
+
+GraphicsSystem::GraphicsSystem() : layers(kLayerCount), textures(&TextureFactory::Instance()) {
+  layers[1].SetSortPredicate(CompareSpriteWorldY);
+  font.InitLibrary();
+}
+
+GraphicsSystem::~GraphicsSystem() {
+  // GL objects were freed in Shutdown (or are skipped once the context is
+  // gone); only the CPU side is left here.
+  for (SpriteLayer& layer : layers) layer.sprites.clear();
+  font.DoneLibrary();
+}
+
+void GraphicsSystem::CreateContext() {
+  if (!Platform::Current().CreateGLContext()) {
+    Platform::ShowMessageBox("Error", "Unable to create OpenGL rendering context");
+  }
+}
+
+void GraphicsSystem::LoadEntryPoints() {
+  int major = 0, minor = 0;
+  if (!gl::Load(LookUpGL, major, minor)) {
+    std::cerr << "Failed to initialize OpenGL" << "\n";
+    gl::ExitProgram(-1);
+  }
+  if (!gl::VersionSupported(major, minor)) {
+    std::cerr << "OpenGL 3.3 not supported" << "\n";
+    gl::ExitProgram(-1);
+  }
+  std::cout << "OpenGL version: " << gl::GetString(GL_VERSION) << "\n";
+  std::cout << "GLSL version  : " << gl::GetString(GL_SHADING_LANGUAGE_VERSION) << "\n";
+}
+
+void GraphicsSystem::Initialize() {
+  if (viewportWidth <= 0 || viewportHeight <= 0) {
+    viewportWidth = windowWidth > 0 ? windowWidth : kFallbackWidth;
+    viewportHeight = windowHeight > 0 ? windowHeight : kFallbackHeight;
+  }
+  CreateContext();
+  LoadEntryPoints();
+  font.Load(*textures, kFontPath);
+  textures->LoadTextureList(kTextureList);
+  textures->LoadTextureList(kUITextureList);
+  CreateMeshes();
+  LoadShaders();
+  SetUpDefaultProgram();
+  frameBuffers[0] = CreateFrameBuffer();
+  frameBuffers[1] = CreateFrameBuffer();
+  gl::BindFramebuffer(GL_FRAMEBUFFER, screenFramebuffer);
+  gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  gl::Enable(GL_BLEND);
+  gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  gl::Viewport(0, 0, viewportWidth, viewportHeight);
+  camera.Reset();
+  clearColour = Math::Vec4(0, 0, 0, 1);
+  Platform::Current().SetSwapInterval(1);
+  time = 0.0f;
+  ready = true;
+}
+
+void GraphicsSystem::CreateMeshes() {
+  meshes.CreateMesh("quad", QuadVertices(0.5f));
+  meshes.CreateMesh("text", QuadVertices(0.5f));
+  meshes.CreateMesh("NDC", QuadVertices(1.0f));
+  meshes.CreateMesh("Line", {{-0.5f, 0.0f}, {0.5f, 0.0f}});
+  meshes.CreateMesh("Circle", CircleVertices());
+}
+
+void GraphicsSystem::LoadShaders() {
+  shaders.SetEntries(ReadShaderList(kShaderList));
+  // Without a post or overlay shader the passes copy the image straight on.
+  if (shaders.PostNames().empty() || shaders.OverlayNames().empty()) {
+    std::cerr << "Error: " << kShaderList
+              << " lists no post or no overlay shader; frames are drawn without those effects." << std::endl;
+  }
+  shaders.LoadAll();
+}
+
+void GraphicsSystem::SetUpDefaultProgram() {
+  shaders.UseGuarded(kDefault);
+  const GLuint program = shaders.Program(kDefault);
+  if (program == 0) return;
+  texLocation = gl::GetUniformLocation(program, "tex");
+  viewLocation = gl::GetUniformLocation(program, "viewMatrix");
+  projectionLocation = gl::GetUniformLocation(program, "projectionMatrix");
+  modelLocation = gl::GetUniformLocation(program, "modelMatrix");
+  tintLocation = gl::GetUniformLocation(program, "tintColor");
+  gl::Uniform1i(texLocation, 0);
+  gl::UniformMatrix4fv(viewLocation, 1, GL_FALSE, viewMatrix.Data());
+  gl::UniformMatrix4fv(projectionLocation, 1, GL_FALSE, projectionMatrix.Data());
+  gl::UniformMatrix4fv(modelLocation, 1, GL_FALSE, modelMatrix.Data());
+}
+
+FrameBufferRecord GraphicsSystem::CreateFrameBuffer() {
+  FrameBufferRecord record;
+  gl::GenFramebuffers(1, &record.id);
+  gl::BindFramebuffer(GL_FRAMEBUFFER, record.id);
+  record.textureName = "FrameBuffer" + std::to_string(record.id);
+  const GLuint texture = textures->CreateTexture(record.textureName, viewportWidth, viewportHeight, 4, GL_RGB8,
+                                                 GL_RGB, nullptr, GL_REPEAT, GL_REPEAT, GL_NEAREST, GL_NEAREST);
+  gl::BindTexture(GL_TEXTURE_2D, 0);
+  gl::FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+  if (gl::CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
+    std::cerr << "Framebuffer is not complete!" << std::endl;
+  }
+  gl::BindFramebuffer(GL_FRAMEBUFFER, 0);
+  return record;
+}
+
+void GraphicsSystem::Shutdown() {
+  ClearLayers();
+  textQueue.clear();
+  if (gl::ContextAlive()) {
+    gl::BindVertexArray(0);
+    for (FrameBufferRecord& record : frameBuffers) {
+      if (record.id != 0) gl::DeleteFramebuffers(1, &record.id);
+      record.id = 0;
+    }
+  }
+  shaders.ReleaseAll();
+  meshes.Clear();
+  font.Clear();
+  textures->Clear();
+  gl::MarkContextGone();
+  ready = false;
+}
+
+// ---- Per-frame update ------------------------------------------------------------
+
+void GraphicsSystem::Update(float dt) {
+  if (!ready) return;
+  gl::Viewport(0, 0, viewportWidth, viewportHeight);
+  UpdateCamera();
+  UpdateLayers(dt);
+  if (GetEngine().paused) return;
+  spotlightRadius.Update(dt);
+  time += dt;
+  if (const std::string* post = shaders.CurrentPost()) {
+    shaders.SetFloat(*post, "radius", spotlightRadius.GetValue());
+    shaders.SetFloat(*post, "time", time);
+    shaders.SetVec2(*post, "cameraPos", camera.position.x, camera.position.y);
+  }
+  shaders.SetFloat(kDefault, "time", time);
+}
+
+void GraphicsSystem::UpdateLayers(float dt) {
+  const bool paused = GetEngine().paused;
+  std::vector<Sprite*> changed;
+  for (int index = 0; index < kLayerCount; ++index) {
+    if (paused && index != kPausedLayer) continue;
+    SpriteLayer& layer = layers[index];
+    if (layer.sort) std::sort(layer.sprites.begin(), layer.sprites.end(), layer.predicate);
+    for (Sprite* sprite : layer.sprites) {
+      if (!sprite->enabled) continue;
+      sprite->UpdateAnimation(dt);
+      if (sprite->dirty) changed.push_back(sprite);
+    }
+  }
+  ResolveChangedSprites(changed);
+}
+
+void GraphicsSystem::ResolveChangedSprites(const std::vector<Sprite*>& changed) {
+  for (Sprite* sprite : changed) {
+    sprite->mesh = meshes.GetMesh(sprite->meshName);
+    sprite->texture = textures->GetTexture(sprite->textureID);
+    sprite->dirty = false;
+    MoveSpriteToLayer(sprite, sprite->layer);
+  }
+}
+
+// ---- The draw pass ------------------------------------------------------------------
+
+void GraphicsSystem::RenderFrame() {
+  BeginTiming();
+  if (ready) {
+    DrawWorldPass();
+    DrawFullScreenPass(frameBuffers[0], frameBuffers[1].id, shaders.CurrentPost());
+    DrawFullScreenPass(frameBuffers[1], screenFramebuffer, shaders.CurrentOverlay());
+    DrawUIPass();
+  }
+  EndTiming();
+}
+
+void GraphicsSystem::DrawWorldPass() {
+  gl::BindFramebuffer(GL_FRAMEBUFFER, frameBuffers[0].id);
+  gl::ClearBufferfv(GL_COLOR, 0, &clearColour.x);
+  shaders.UseGuarded(kDefault);
+  gl::Enable(GL_BLEND);
+  gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  DrawLayers(0, kFirstUILayer - 1);
+  for (const TextRecord& record : textQueue) {
+    DrawText(record.text, record.x, record.y, record.scale, record.colour);
+  }
+  textQueue.clear();
+}
+
+void GraphicsSystem::DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader) {
+  gl::BindFramebuffer(GL_FRAMEBUFFER, target);
+  gl::ClearBufferfv(GL_COLOR, 0, &clearColour.x);
+  gl::Enable(GL_BLEND);
+  gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  if (shader == nullptr || !shaders.IsLoaded(*shader)) {
+    // No effect to apply: copy the image on unchanged.
+    gl::BindFramebuffer(GL_READ_FRAMEBUFFER, source.id);
+    gl::BindFramebuffer(GL_DRAW_FRAMEBUFFER, target);
+    const GLint width = textures->Has(source.textureName) ? viewportWidth : 0;
+    gl::BlitFramebuffer(0, 0, width, viewportHeight, 0, 0, viewportWidth, viewportHeight, GL_COLOR_BUFFER_BIT,
+                        GL_NEAREST);
+    gl::BindFramebuffer(GL_FRAMEBUFFER, target);
+    return;
+  }
+  shaders.UseGuarded(*shader);
+  const std::shared_ptr<Mesh> screen = meshes.GetMesh("NDC");
+  if (!screen) return;
+  gl::BindVertexArray(screen->vao);
+  gl::BindTexture(GL_TEXTURE_2D, textures->GetTextureId(source.textureName));
+  gl::DrawArrays(GL_TRIANGLES, 0, 6);
+}
+
+void GraphicsSystem::DrawUIPass() {
+  shaders.UseGuarded(kDefault);
+  shaders.SetFloat(kDefault, "fadeVariable", SceneFade());
+  DrawLayers(kFirstUILayer, kLayerCount - 1);
+  shaders.SetFloat(kDefault, "fadeVariable", 0.0f);
+  gl::BindVertexArray(0);
+}
+
+void GraphicsSystem::DrawLayers(int first, int last) {
+  for (int index = first; index <= last; ++index) {
+    for (Sprite* sprite : layers[index].sprites) {
+      if (sprite->enabled) DrawSprite(sprite);
+    }
+    gl::BindVertexArray(0);
+  }
+}
+
+void GraphicsSystem::DrawSprite(Sprite* sprite) {
+  shaders.SetInt(kDefault, "shake", sprite->shake ? 1 : 0);
+  const SpriteDrawRecord record = sprite->UpdateFrame();
+  // A sprite whose mesh never resolved has nothing to draw with.
+  if (record.vertexArray == 0) return;
+  UploadModel(record.model);
+  gl::Uniform4f(tintLocation, record.colour.r, record.colour.g, record.colour.b, record.colour.a);
+  gl::BindVertexArray(record.vertexArray);
+  gl::BindTexture(GL_TEXTURE_2D, record.texture);
+  gl::DrawArrays(GL_TRIANGLES, 0, 6);
+}
+
+void GraphicsSystem::UploadModel(const Math::Matrix4& model) {
+  modelMatrix = model;
+  gl::UniformMatrix4fv(modelLocation, 1, GL_FALSE, modelMatrix.Data());
+}
+
+// ---- Messages ---------------------------------------------------------------------------
+
+void GraphicsSystem::SendMessage(Message* message) {
+  if (message == nullptr) return;
+  switch (message->id) {
+    case MSG_DEBUG_ON:
+      debug = true;
+      std::cout << "print debug\n";
+      if (ready) {
+        gl::Disable(GL_BLEND);
+        gl::PolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+      }
+      break;
+    case MSG_DEBUG_OFF:
+      debug = false;
+      std::cout << "normal\n";
+      if (ready) {
+        gl::Enable(GL_BLEND);
+        gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+      }
+      break;
+    case MSG_VIEWPORT_MONITOR:
+      Platform::Current().GetMonitorSize(viewportWidth, viewportHeight);
+      break;
+    case MSG_VIEWPORT_WINDOW:
+      viewportWidth = windowWidth;
+      viewportHeight = windowHeight;
+      break;
+    default:
+      break;
+  }
+}
+
+// ---- Post effects and fades ----------------------------------------------------------
+
+void GraphicsSystem::SetPostEffect(const std::string& name) { GetGraphicsSystem().shaders.SetPostEffect(name); }
+
+void GraphicsSystem::ResetPostEffect() { GetGraphicsSystem().shaders.ResetPostEffect(); }
+
+void GraphicsSystem::SetOverlayFade(float fade) {
+  if (!ready) return;
+  if (const std::string* overlay = shaders.CurrentOverlay()) shaders.SetFloat(*overlay, "fadeVariable", fade);
+}
 
 GraphicsSystem& GetGraphicsSystem() {
   static GraphicsSystem instance;
   return instance;
 }
+
+Camera& GetCamera() { return GetGraphicsSystem().camera; }
 
 }  // namespace Framework

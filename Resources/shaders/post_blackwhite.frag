@@ -1,0 +1,26 @@
+#version 330 core
+// Black and white: every pixel becomes its luminance.
+in vec2 texCoord;
+
+uniform sampler2D tex;
+uniform float time;
+
+// Spotlight: pixels farther than radius from testPos (world units) darken.
+uniform int spotlight;
+uniform float radius;
+uniform vec2 testPos;
+uniform vec2 cameraPos;
+
+float SpotlightFactor() {
+  if (spotlight != 1) return 1.0;
+  vec2 world = gl_FragCoord.xy - vec2(textureSize(tex, 0)) * 0.5 + cameraPos;
+  float outside = smoothstep(radius - 8.0, radius + 8.0, distance(world, testPos));
+  return mix(1.0, 0.2, outside);
+}
+
+out vec4 fragColor;
+
+void main() {
+  float luminance = dot(texture(tex, texCoord).rgb, vec3(0.299, 0.587, 0.114));
+  fragColor = vec4(vec3(luminance * SpotlightFactor()), 1.0);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// Helpers for the tests that need an OpenGL context: a real (shown) SDL
+// window under the test command's Xvfb, and pixel reads.
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace TestSupport {
+
+bool HasDisplay();
+
+// Skips the current test when no X display is available.
+#define SKIP_WITHOUT_DISPLAY()                                                   \
+  do {                                                                           \
+    if (!TestSupport::HasDisplay()) GTEST_SKIP() << "No DISPLAY set: needs an X server (Xvfb)."; \
+  } while (0)
+
+// Installs the SDL backend, opens a shown window of that client size and
+// makes its OpenGL context current. False when any step fails.
+bool OpenGLWindow(int width, int height);
+
+// Opens the window and loads the GL entry points, without the graphics
+// system (for texture, mesh and shader tests).
+bool OpenGLContextOnly(int width, int height);
+
+struct Pixel {
+  int r = 0, g = 0, b = 0, a = 0;
+};
+std::ostream& operator<<(std::ostream& out, const Pixel& pixel);
+
+// One pixel of the bound read frame buffer; (0, 0) is the lower-left corner.
+Pixel ReadPixel(int x, int y);
+
+// Absolute path of a file in tests/graphics/data.
+std::string GraphicsTestData(const std::string& name);
+
+}  // namespace TestSupport

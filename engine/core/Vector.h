@@ -8,6 +8,15 @@
 
 namespace Math {
 
+// Keeps a scalar argument out of template deduction, so v * 2 and v / 2
+// work with an int literal.
+template <typename T>
+struct Scalar {
+  using type = T;
+};
+template <typename T>
+using ScalarOf = typename Scalar<T>::type;
+
 template <typename T>
 struct Vector2 {
   T x{}, y{};
@@ -62,9 +71,10 @@ using Vec4 = Vector4<float>;
 template <typename T> Vector2<T> operator+(const Vector2<T>& a, const Vector2<T>& b) { return {a.x + b.x, a.y + b.y}; }
 template <typename T> Vector2<T> operator-(const Vector2<T>& a, const Vector2<T>& b) { return {a.x - b.x, a.y - b.y}; }
 template <typename T> Vector2<T> operator-(const Vector2<T>& a) { return {-a.x, -a.y}; }
-template <typename T> Vector2<T> operator*(const Vector2<T>& a, T s) { return {a.x * s, a.y * s}; }
+template <typename T> Vector2<T> operator*(const Vector2<T>& a, ScalarOf<T> s) { return {a.x * s, a.y * s}; }
 // Divides each component (no reciprocal), so a zero divisor gives inf/NaN as floats do.
-template <typename T> Vector2<T> operator/(const Vector2<T>& a, T s) { return {a.x / s, a.y / s}; }
+template <typename T> Vector2<T> operator*(ScalarOf<T> s, const Vector2<T>& a) { return {s * a.x, s * a.y}; }
+template <typename T> Vector2<T> operator/(const Vector2<T>& a, ScalarOf<T> s) { return {a.x / s, a.y / s}; }
 template <typename T> bool operator==(const Vector2<T>& a, const Vector2<T>& b) { return a.x == b.x && a.y == b.y; }
 template <typename T> bool operator!=(const Vector2<T>& a, const Vector2<T>& b) { return !(a == b); }
 
@@ -72,8 +82,9 @@ template <typename T> bool operator!=(const Vector2<T>& a, const Vector2<T>& b) 
 template <typename T> Vector3<T> operator+(const Vector3<T>& a, const Vector3<T>& b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
 template <typename T> Vector3<T> operator-(const Vector3<T>& a, const Vector3<T>& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 template <typename T> Vector3<T> operator-(const Vector3<T>& a) { return {-a.x, -a.y, -a.z}; }
-template <typename T> Vector3<T> operator*(const Vector3<T>& a, T s) { return {a.x * s, a.y * s, a.z * s}; }
-template <typename T> Vector3<T> operator/(const Vector3<T>& a, T s) { return {a.x / s, a.y / s, a.z / s}; }
+template <typename T> Vector3<T> operator*(const Vector3<T>& a, ScalarOf<T> s) { return {a.x * s, a.y * s, a.z * s}; }
+template <typename T> Vector3<T> operator*(ScalarOf<T> s, const Vector3<T>& a) { return {s * a.x, s * a.y, s * a.z}; }
+template <typename T> Vector3<T> operator/(const Vector3<T>& a, ScalarOf<T> s) { return {a.x / s, a.y / s, a.z / s}; }
 template <typename T> bool operator==(const Vector3<T>& a, const Vector3<T>& b) { return a.x == b.x && a.y == b.y && a.z == b.z; }
 template <typename T> bool operator!=(const Vector3<T>& a, const Vector3<T>& b) { return !(a == b); }
 
@@ -81,11 +92,15 @@ template <typename T> bool operator!=(const Vector3<T>& a, const Vector3<T>& b) 
 template <typename T> Vector4<T> operator+(const Vector4<T>& a, const Vector4<T>& b) { return {a.x + b.x, a.y + b.y, a.z + b.z, a.w + b.w}; }
 template <typename T> Vector4<T> operator-(const Vector4<T>& a, const Vector4<T>& b) { return {a.x - b.x, a.y - b.y, a.z - b.z, a.w - b.w}; }
 template <typename T> Vector4<T> operator-(const Vector4<T>& a) { return {-a.x, -a.y, -a.z, -a.w}; }
-template <typename T> Vector4<T> operator*(const Vector4<T>& a, T s) { return {a.x * s, a.y * s, a.z * s, a.w * s}; }
-template <typename T> Vector4<T> operator/(const Vector4<T>& a, T s) { return {a.x / s, a.y / s, a.z / s, a.w / s}; }
+template <typename T> Vector4<T> operator*(const Vector4<T>& a, ScalarOf<T> s) { return {a.x * s, a.y * s, a.z * s, a.w * s}; }
+template <typename T> Vector4<T> operator*(ScalarOf<T> s, const Vector4<T>& a) { return {s * a.x, s * a.y, s * a.z, s * a.w}; }
+template <typename T> Vector4<T> operator/(const Vector4<T>& a, ScalarOf<T> s) { return {a.x / s, a.y / s, a.z / s, a.w / s}; }
 template <typename T> bool operator==(const Vector4<T>& a, const Vector4<T>& b) { return a.x == b.x && a.y == b.y && a.z == b.z && a.w == b.w; }
 template <typename T> bool operator!=(const Vector4<T>& a, const Vector4<T>& b) { return !(a == b); }
 
+inline float Dot(const Vec2& a, const Vec2& b) { return a.x * b.x + a.y * b.y; }
+inline float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline float Length(const Vec2& v) { return static_cast<float>(std::sqrt(static_cast<double>(v.x * v.x + v.y * v.y))); }
 // Euclidean length: squares summed in float, root taken in double.
 inline float Length(const Vec3& v) {
   return static_cast<float>(std::sqrt(static_cast<double>(v.x * v.x + v.y * v.y + v.z * v.z)));

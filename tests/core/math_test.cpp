@@ -32,6 +32,7 @@ TEST(Vector, ArithmeticAndColourAliases) {
   EXPECT_EQ(Vec3(1, 2, 0), lifted);
   EXPECT_EQ(Vec3(0, 0, 1), Vec3(1, 0, 0).Cross(Vec3(0, 1, 0)));
   EXPECT_EQ(Vec3(2, 4, 6), (Vec3(1, 2, 3) * 4.0f) / 2.0f);
+  EXPECT_EQ(Vec2(3, 6), 3 * Vec2(1, 2));
 
   Vec4 colour(0.1f, 0.2f, 0.3f, 0.4f);
   colour.a = 1.0f;

@@ -98,6 +98,9 @@ template <typename T> Vector4<T> operator/(const Vector4<T>& a, ScalarOf<T> s) {
 template <typename T> bool operator==(const Vector4<T>& a, const Vector4<T>& b) { return a.x == b.x && a.y == b.y && a.z == b.z && a.w == b.w; }
 template <typename T> bool operator!=(const Vector4<T>& a, const Vector4<T>& b) { return !(a == b); }
 
+inline float Dot(const Vec2& a, const Vec2& b) { return a.x * b.x + a.y * b.y; }
+inline float Dot(const Vec3& a, const Vec3& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+inline float Length(const Vec2& v) { return static_cast<float>(std::sqrt(static_cast<double>(v.x * v.x + v.y * v.y))); }
 // Euclidean length: squares summed in float, root taken in double.
 inline float Length(const Vec3& v) {
   return static_cast<float>(std::sqrt(static_cast<double>(v.x * v.x + v.y * v.y + v.z * v.z)));

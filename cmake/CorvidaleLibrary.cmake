@@ -10,4 +10,8 @@ function(corvidale_library name)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  # A symbol may travel the cycle more than twice (a test calls physics, which
+  # calls core, which registers graphics, which needs core's maths): repeat
+  # the group often enough for every chain to resolve.
+  set_property(TARGET ${name} PROPERTY LINK_INTERFACE_MULTIPLICITY 4)
 endfunction()

@@ -1,6 +1,101 @@
 #include "engine/physics/Physics.h"
 
+#include "engine/core/Engine.h"
+#include "engine/core/GameObject.h"
+#include "engine/physics/AABB.h"
+#include "engine/physics/Body.h"
+#include "engine/physics/Collision.h"
+#include "engine/physics/MapperFF.h"
+#include "engine/physics/Shape.h"
+
 namespace Framework {
+
+void Physics::Update(float frameTime) {
+  BeginTiming();
+  if (singleStepMode) {
+    accumulator.Clear();
+    if (stepRequested) {
+      Step();
+      stepRequested = false;
+    }
+  } else if (!GetEngine().paused && accumulator.Advance(frameTime)) {
+    Step();
+  }
+  EndTiming();
+}
+
+void Physics::RemoveShape(Shape* shape) { Math::RemoveFromVector(shapes, shape); }
+
+void Physics::ClearScene() {
+  bodies.clear();
+  shapes.clear();
+  contacts.Clear();
+}
+
+void Physics::Step() {
+  IntegrateBodies(kStep);
+  contacts.Clear();
+  DetectCollisions();
+  ResolveContacts(contacts);
+  SyncTransforms();
+}
+
+void Physics::IntegrateBodies(float step) {
+  for (Body* body : bodies) body->Integrate(step);
+}
+
+void Physics::SyncTransforms() {
+  for (Body* body : bodies) {
+    if (Transform* transform = body->GetOwnerTransform()) transform->position = body->mPosition;
+  }
+}
+
+void Physics::EnforceWalkability() {
+  const MapperFF& grid = GetMapperFF();
+  for (Body* body : bodies) {
+    const Shape* shape = body->GetComponent<Shape>();
+    if (!shape || !shape->enabled) continue;
+    if (grid.IsWalkable(body->mPosition.x, body->mPosition.y)) continue;
+    body->mPosition = body->prevPosition;
+    body->velocity = body->velocity * -2.0f;
+  }
+}
+
+bool Physics::CompareShapesOnSweepAxis(Shape* a, Shape* b) {
+  return static_cast<AABB*>(a)->GetMin().x < static_cast<AABB*>(b)->GetMin().x;
+}
+
+void Physics::CollectCandidates() {
+  candidates.clear();
+  candidateBodies.assign(shapes.size(), nullptr);
+  for (size_t index = 0; index < shapes.size(); ++index) {
+    Shape* shape = shapes[index];
+    if (!shape->enabled || shape->kind != SHAPE_AABB) continue;
+    Body* body = shape->OwnerBody();
+    // A box needs a body on a known layer to take part.
+    if (!body || !layers.IsValid(body->layer_id)) continue;
+    const AABB* box = static_cast<const AABB*>(shape);
+    // The bounds come from the transform, that is the position at the start of the step.
+    candidates.push_back({box->GetMin().x, box->GetMax().x, body->layer_id, body->mIsStatic, index});
+    candidateBodies[index] = body;
+  }
+}
+
+void Physics::DetectCollisions() {
+  CollectCandidates();
+  EnforceWalkability();
+  SweepPairs(candidates, layers, [this](size_t first, size_t second) {
+    Shape* shapeA = shapes[first];
+    Shape* shapeB = shapes[second];
+    Body* bodyA = candidateBodies[first];
+    Body* bodyB = candidateBodies[second];
+    const CollideFunction test = CollisionTest(shapeA->kind, shapeB->kind);
+    if (test && test(shapeA, shapeB, bodyA->mPosition, bodyB->mPosition, contacts)) {
+      bodyA->colliding = true;
+      bodyB->colliding = true;
+    }
+  });
+}
 
 Physics& GetPhysics() {
   static Physics instance;

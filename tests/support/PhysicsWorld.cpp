@@ -1,0 +1,57 @@
+#include "support/PhysicsWorld.h"
+
+#include <fstream>
+
+#include "engine/physics/MapperFF.h"
+#include "engine/physics/Physics.h"
+
+namespace TestSupport {
+
+PhysicsWorld::PhysicsWorld() { Framework::GetPhysics().ClearScene(); }
+
+PhysicsWorld::~PhysicsWorld() {
+  for (auto& object : objects) object->ShutdownComponents();
+  objects.clear();
+  Framework::GetPhysics().ClearScene();
+}
+
+Framework::GameObject& PhysicsWorld::AddBox(const BoxSpec& spec) {
+  auto object = std::make_shared<Framework::GameObject>(spec.position);
+  auto body = std::make_shared<Framework::Body>(object.get());
+  body->layer_id = spec.layer;
+  body->mIsStatic = spec.isStatic;
+  body->velocity = spec.velocity;
+  body->Mass = spec.mass;
+  body->Friction = spec.friction;
+  auto box = std::make_shared<Framework::AABB>(object.get());
+  box->mRadiusX = spec.halfWidth;
+  box->mRadiusY = spec.halfHeight;
+  object->AddComponent(box);
+  object->AddComponent(body);
+  object->InitializeComponents();
+  objects.push_back(object);
+  return *object;
+}
+
+Framework::GameObject& PhysicsWorld::AddBodyOnly(const Math::Vec3& position) {
+  auto object = std::make_shared<Framework::GameObject>(position);
+  auto body = std::make_shared<Framework::Body>(object.get());
+  body->Mass = 1.0f;
+  body->Friction = 1.0f;
+  object->AddComponent(body);
+  object->InitializeComponents();
+  objects.push_back(object);
+  return *object;
+}
+
+void PhysicsWorld::LoadOpenGrid(const std::string& folder) {
+  const std::string path = folder + "/open_grid.txt";
+  {
+    std::ofstream out(path);
+    out << "Width 64 Height 36\n";
+    for (int i = 0; i < 64 * 36; ++i) out << "0 ";
+  }
+  GetMapperFF().Load(path, 1280, 720);
+}
+
+}  // namespace TestSupport

@@ -9,6 +9,11 @@ GameComponent::GameComponent(GameObject* componentOwner, int componentTypeId)
       owner(componentOwner),
       ownerTransform(componentOwner ? &componentOwner->GetTransform() : nullptr) {}
 
+void GameComponent::AttachTo(GameObject* newOwner) {
+  owner = newOwner;
+  ownerTransform = newOwner ? &newOwner->GetTransform() : nullptr;
+}
+
 std::shared_ptr<GameComponent> GameComponent::GetComponent(int componentTypeId) const {
   return owner ? owner->GetComponent(componentTypeId) : nullptr;
 }

@@ -79,8 +79,10 @@ class GameComponent {
   T* GetComponent() const;
 
  protected:
+  // Clone may copy the whole component and then re-home the copy.
   GameComponent(const GameComponent&) = default;
   GameComponent& operator=(const GameComponent&) = default;
+  void AttachTo(GameObject* newOwner);
 
   int typeId;
   GameObject* owner;

@@ -23,11 +23,10 @@ void Lifetime::Deserialize(XMLSerializer& serializer) {
 }
 
 GameComponent* Lifetime::Clone(GameObject* newOwner) {
-  auto* copy = new Lifetime(newOwner);
-  copy->lifetime = lifetime;
-  copy->loop = loop;
-  copy->hideOnExpire = hideOnExpire;
-  copy->deleteOnExpire = deleteOnExpire;
+  auto* copy = new Lifetime(*this);
+  copy->AttachTo(newOwner);
+  copy->enabled = true;
+  copy->remaining = 0.0f;
   return copy;
 }
 

@@ -73,12 +73,6 @@ TEST_F(InputKeys, KeyAnswersClearMouseInUse) {
   EXPECT_FALSE(input.mouseInUse);
 }
 
-TEST_F(InputKeys, MouseRowsAreReadLikeKeys) {
-  Press(Framework::kKeyRowLeftClick);
-  EXPECT_TRUE(input.IsKeyTriggered(Framework::kKeyRowLeftClick));
-  EXPECT_EQ(Framework::keyTable[Framework::kKeyRowLeftClick].virtualKey, 0x01);
-}
-
 TEST_F(InputKeys, EitherPlayerConsumesOnlyTheFirstPlayersLatch) {
   Press(Row("W"));   // moveup_1
   Press(Row("UP"));  // moveup_2

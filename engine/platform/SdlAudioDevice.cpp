@@ -12,6 +12,34 @@ namespace {
 constexpr int kSampleRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kBufferFrames = 1024;
+constexpr int kHighestDeviceId = 32;
+
+// SDL_mixer does not say which SDL audio device it opened. This layer is the
+// only one that opens audio, so the one device that is not stopped is it.
+SDL_AudioDeviceID FindMixerDevice() {
+  for (SDL_AudioDeviceID id = 1; id <= kHighestDeviceId; ++id) {
+    if (SDL_GetAudioDeviceStatus(id) != SDL_AUDIO_STOPPED) return id;
+  }
+  return 0;
+}
+
+// Holds the mixer still, so that everything started meanwhile begins in the
+// same output buffer. SDL's audio lock is recursive, so SDL_mixer's own
+// locking inside stays safe.
+class MixerHold {
+ public:
+  explicit MixerHold(uint32_t device) : device_(device) {
+    if (device_) SDL_LockAudioDevice(device_);
+  }
+  ~MixerHold() {
+    if (device_) SDL_UnlockAudioDevice(device_);
+  }
+  MixerHold(const MixerHold&) = delete;
+  MixerHold& operator=(const MixerHold&) = delete;
+
+ private:
+  uint32_t device_;
+};
 }  // namespace
 
 std::unique_ptr<AudioDevice> MakeAudioDevice() { return std::make_unique<SdlAudioDevice>(); }
@@ -34,6 +62,7 @@ bool SdlAudioDevice::Open(int channelCount) {
   Mix_AllocateChannels(channelCount_);
   Mix_ReserveChannels(1);
   slots_.assign(channelCount_ + 1, Slot{});
+  mixerDevice_ = FindMixerDevice();
   open_ = true;
   return true;
 }
@@ -53,6 +82,7 @@ void SdlAudioDevice::Close() {
   Mix_CloseAudio();
   Mix_Quit();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  mixerDevice_ = 0;
   open_ = false;
 }
 
@@ -60,10 +90,12 @@ void SdlAudioDevice::Update() {
   if (!open_) return;
   const bool startDrums = slots_[kDrumSlot].pending && !GroupPaused(slots_[kDrumSlot].group);
   const bool startMusic = slots_[MusicSlot()].pending && !GroupPaused(slots_[MusicSlot()].group);
-  // Both files are already open and decoded, so these two calls follow each
-  // other closely enough to land in the same mixer buffer.
-  if (startDrums) Start(kDrumSlot);
-  if (startMusic) Start(MusicSlot());
+  if (startDrums || startMusic) {
+    // Music and drums loop in step only if they begin in the same buffer.
+    MixerHold hold(mixerDevice_);
+    if (startDrums) Start(kDrumSlot);
+    if (startMusic) Start(MusicSlot());
+  }
   for (int slot = kDrumSlot + 1; slot < MusicSlot(); ++slot) {
     if (slots_[slot].pending && !GroupPaused(slots_[slot].group)) Start(slot);
   }
@@ -98,6 +130,7 @@ void SdlAudioDevice::SetGroupPaused(AudioGroup group, bool paused) {
   Group* record = FindGroup(group);
   if (!record || record->paused == paused) return;
   record->paused = paused;
+  MixerHold hold(mixerDevice_);  // music and drums resume in step
   for (int slot = 0; slot < static_cast<int>(slots_.size()); ++slot) {
     const Slot& member = slots_[slot];
     // Waiting sounds are not in the mixer yet; Update starts them.

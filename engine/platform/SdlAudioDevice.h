@@ -70,6 +70,7 @@ class SdlAudioDevice : public AudioDevice {
   void Halt(int slot);
 
   bool open_ = false;
+  uint32_t mixerDevice_ = 0;  // SDL's id for the mixer's output, 0 if unknown
   std::string lastError_;
   int channelCount_ = 0;
   uint32_t serial_ = 0;

@@ -22,6 +22,7 @@ void SceneManager::Initialize() {
   auto placeholder = std::make_shared<DefaultScene>();
   scenes[kDefaultSceneName] = placeholder;
   placeholder->Load();
+  SceneSystemSteps::ConnectFade([this] { return fadeValue; });
 }
 
 void SceneManager::Update(float dt) {
@@ -172,6 +173,7 @@ void SceneManager::Shutdown() {
   }
   GetFactory().DestroyAllObjects();
   scenes.clear();
+  SceneSystemSteps::ConnectFade(nullptr);
   sceneStartHooks.clear();
   objectsDestroyedHooks.clear();
   currentSceneName = nextSceneName = kDefaultSceneName;

@@ -1,5 +1,7 @@
 #include "engine/core/SceneSystemSteps.h"
 
+#include <utility>
+
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/physics/MapperFF.h"
 
@@ -21,8 +23,9 @@ void CollectEffects(VScene&) {
 }
 
 void ResetSystemsForSceneChange() {
-  // In this order, once the owning systems offer them:
-  // - graphics: empty every sprite layer, switch the spotlight off (all 0);
+  GetGraphicsSystem().ClearLayers();
+  GraphicsSystem::SetSpotlight(false, Math::Vec2(0.0f, 0.0f), 0.0f);
+  // Still to come, in this order, once the owning systems offer them:
   // - physics: empty the body set and the sweep list;
   // - effects manager: Clear; debug: empty the shape list;
   // - UI: empty the stack of open menus.
@@ -32,14 +35,11 @@ void UpdateEffects(float) {
   // The effects manager's per-frame update goes here.
 }
 
-void PublishFade(float) {
-  // Sets "fadeVariable" on the current overlay shader. The graphics system
-  // also reads SceneManager::FadeValue() for its UI layers.
-}
+void ConnectFade(std::function<float()> fadeValue) { GetGraphicsSystem().SetSceneFadeSource(std::move(fadeValue)); }
 
-void ResetCamera() {
-  // Camera eye (0, 0, 1), target (0, 0, 0), up (0, 1, 0).
-}
+void PublishFade(float fadeValue) { GetGraphicsSystem().SetOverlayFade(fadeValue); }
+
+void ResetCamera() { GetCamera().Reset(); }
 
 }  // namespace SceneSystemSteps
 }  // namespace Framework

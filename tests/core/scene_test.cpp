@@ -11,6 +11,7 @@
 #include "engine/core/SceneIndexFile.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/Scriptable.h"
+#include "engine/graphics/Camera.h"
 #include "support/TestSupport.h"
 
 using Framework::GetSceneManager;
@@ -201,6 +202,18 @@ TEST_F(SceneManagerTest, SwitchShutsTheOldSceneDownBeforeLoadingTheNext) {
   scenes.ChangeScene("b");
   SettleFade();
   EXPECT_EQ(log, (std::vector<std::string>{"a.Free", "a.Unload", "b.Load", "b.Initialize"}));
+}
+
+TEST_F(SceneManagerTest, SwitchResetsTheCameraAndTheGraphicsReadsTheFade) {
+  Add("a");
+  Framework::Camera& camera = Framework::GetCamera();
+  camera.position = Math::Vec3(300, 40, 2);
+  camera.target = Math::Vec3(300, 40, 0);
+  scenes.ChangeScene("a");
+  scenes.Update(0.0f);
+  EXPECT_FLOAT_EQ(camera.position.x, 0.0f);
+  EXPECT_FLOAT_EQ(camera.position.z, 1.0f);
+  EXPECT_FLOAT_EQ(camera.target.y, 0.0f);
 }
 
 TEST_F(SceneManagerTest, MissingIndexIsCreatedAndTheSceneStillRuns) {

@@ -1,54 +1,45 @@
 #include "engine/graphics/ListFiles.h"
 
-#include <tinyxml.h>
+#include <iostream>
 
-#include <cstdlib>
+#include "engine/core/XMLSerializer.h"
 
 namespace Framework {
 
 namespace {
 
-std::string FirstAttributeValue(const TiXmlElement* element) {
-  if (element == nullptr || element->FirstAttribute() == nullptr) return {};
-  return element->FirstAttribute()->ValueStr();
-}
+// More frames than this in one strip is a typing error, not art; without
+// the bound a stray "-1" would ask for billions of frames.
+constexpr int kMaxFrames = 4096;
 
-// Depth first over element, its descendants, then its following siblings.
-const TiXmlElement* FindFrom(const TiXmlElement* element, const std::string& name) {
-  for (; element != nullptr; element = element->NextSiblingElement()) {
-    if (element->ValueStr() == name) return element;
-    if (const TiXmlElement* inside = FindFrom(element->FirstChildElement(), name)) return inside;
+// Depth first within element's own subtree only.
+TiXmlElement* FindWithin(TiXmlElement* element, const std::string& name) {
+  if (element == nullptr) return nullptr;
+  if (element->ValueStr() == name) return element;
+  for (TiXmlElement* child = element->FirstChildElement(); child != nullptr; child = child->NextSiblingElement()) {
+    if (TiXmlElement* found = FindWithin(child, name)) return found;
   }
   return nullptr;
 }
 
-// Depth first within element's own subtree only.
-const TiXmlElement* FindWithin(const TiXmlElement* element, const std::string& name) {
-  if (element == nullptr) return nullptr;
-  if (element->ValueStr() == name) return element;
-  return FindFrom(element->FirstChildElement(), name);
-}
-
-// "x,y": each component read with atof after the previous comma.
-void ParsePair(const std::string& text, float& x, float& y) {
-  x = static_cast<float>(std::atof(text.c_str()));
-  const auto comma = text.find(',');
-  y = comma == std::string::npos ? 0.0f : static_cast<float>(std::atof(text.c_str() + comma + 1));
-}
-
-AnimationRecord ReadAnimation(const TiXmlElement* element) {
+AnimationRecord ReadAnimation(TiXmlElement* element, const std::string& listPath) {
   AnimationRecord record;
   record.name = element->ValueStr();
-  if (const TiXmlElement* frames = FindWithin(element, "numofFrames")) {
-    const int count = std::atoi(FirstAttributeValue(frames).c_str());
-    record.frameCount = count > 0 ? static_cast<unsigned>(count) : 0u;
+  int frames = 0;
+  ReadElement(element, frames, "numofFrames");
+  if (frames < 0 || frames > kMaxFrames) {
+    std::cerr << "Error: Animation " << record.name << " in " << listPath << " has " << frames
+              << " frames; 0 to " << kMaxFrames << " allowed, none used." << std::endl;
+    frames = 0;
   }
-  if (const TiXmlElement* top = FindWithin(element, "TOP")) {
-    ParsePair(FirstAttributeValue(top), record.topX, record.topY);
-  }
-  if (const TiXmlElement* bot = FindWithin(element, "BOT")) {
-    ParsePair(FirstAttributeValue(bot), record.botX, record.botY);
-  }
+  record.frameCount = static_cast<unsigned>(frames);
+  Math::Vec2 top(0, 0), bot(0, 0);
+  ReadElement(element, top, "TOP");
+  ReadElement(element, bot, "BOT");
+  record.topX = top.x;
+  record.topY = top.y;
+  record.botX = bot.x;
+  record.botY = bot.y;
   return record;
 }
 
@@ -56,19 +47,17 @@ AnimationRecord ReadAnimation(const TiXmlElement* element) {
 
 std::vector<ShaderEntry> ReadShaderList(const std::string& path) {
   std::vector<ShaderEntry> entries;
-  TiXmlDocument document;
-  if (!document.LoadFile(path)) return entries;
-  const TiXmlElement* first = document.FirstChildElement();
-  const TiXmlElement* entry = FindFrom(first, "DEFAULT");
-  if (entry == nullptr) entry = first;
+  XMLSerializer reader;
+  if (!reader.Open(path, XMLSerializer::kRead)) return entries;
+  TiXmlElement* first = reader.GetCursor();
+  TiXmlElement* entry = reader.FindElement("DEFAULT", first) ? reader.GetCursor() : first;
   for (; entry != nullptr; entry = entry->NextSiblingElement()) {
     ShaderEntry shader;
     shader.name = entry->ValueStr();
-    const TiXmlElement* fragment = FindWithin(entry, "fragment");
-    shader.fragmentPath = FirstAttributeValue(fragment);
-    // The vertex stage follows the fragment stage inside the entry.
-    const TiXmlElement* vertex = fragment != nullptr ? FindFrom(fragment, "vertex") : FindWithin(entry, "vertex");
-    shader.vertexPath = FirstAttributeValue(vertex);
+    // The two stages are read by name within the entry, so a missing child
+    // never borrows a path from the next entry.
+    shader.fragmentPath = GetFirstAttributeValue(FindWithin(entry, "fragment"));
+    shader.vertexPath = GetFirstAttributeValue(FindWithin(entry, "vertex"));
     entries.push_back(std::move(shader));
   }
   return entries;
@@ -76,18 +65,16 @@ std::vector<ShaderEntry> ReadShaderList(const std::string& path) {
 
 std::vector<TextureEntry> ReadTextureList(const std::string& path) {
   std::vector<TextureEntry> entries;
-  TiXmlDocument document;
-  if (!document.LoadFile(path)) return entries;
-  const TiXmlElement* list = FindFrom(document.FirstChildElement(), "TEXTURELIST");
-  if (list == nullptr) return entries;
-  for (const TiXmlElement* texture = list->FirstChildElement(); texture != nullptr;
+  XMLSerializer reader;
+  if (!reader.Open(path, XMLSerializer::kRead)) return entries;
+  if (!reader.FindElement("TEXTURELIST", reader.GetCursor())) return entries;
+  for (TiXmlElement* texture = GetFirstChildElement(reader.GetCursor()); texture != nullptr;
        texture = texture->NextSiblingElement()) {
     TextureEntry entry;
     entry.name = texture->ValueStr();
-    entry.filePath = FirstAttributeValue(FindWithin(texture, "filepath"));
-    for (const TiXmlElement* child = texture->FirstChildElement(); child != nullptr;
-         child = child->NextSiblingElement()) {
-      if (child->ValueStr() != "filepath") entry.animations.push_back(ReadAnimation(child));
+    ReadElement(texture, entry.filePath, "filepath");
+    for (TiXmlElement* child = GetFirstChildElement(texture); child != nullptr; child = child->NextSiblingElement()) {
+      if (child->ValueStr() != "filepath") entry.animations.push_back(ReadAnimation(child, path));
     }
     entries.push_back(std::move(entry));
   }

@@ -40,6 +40,23 @@ TEST(TextureListTest, TexturesAnimationsAndTheirFields) {
   EXPECT_EQ(entries[1].animations[2].frameCount, 0u);
 }
 
+TEST(TextureListTest, ImpossibleFrameCountsAreRefused) {
+  TestSupport::TempFolder folder;
+  const auto path = folder.Write("list.xml",
+                                 "<TEXTURELIST><t><filepath string=\"a.png\"/>"
+                                 "<Neg><numofFrames unsigned=\"-1\"/></Neg>"
+                                 "<Huge><numofFrames unsigned=\"900000000\"/></Huge></t></TEXTURELIST>");
+  ::testing::internal::CaptureStderr();
+  const auto entries = ReadTextureList(path.string());
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  ASSERT_EQ(entries.size(), 1u);
+  ASSERT_EQ(entries[0].animations.size(), 2u);
+  EXPECT_EQ(entries[0].animations[0].frameCount, 0u);
+  EXPECT_EQ(entries[0].animations[1].frameCount, 0u);
+  EXPECT_NE(errors.find("Error: Animation Neg"), std::string::npos);
+  EXPECT_NE(errors.find("Error: Animation Huge"), std::string::npos);
+}
+
 TEST(TextureListTest, MissingFileOrListGivesNothing) {
   TestSupport::TempFolder folder;
   EXPECT_TRUE(ReadTextureList((folder.Path() / "none.xml").string()).empty());

@@ -2,9 +2,12 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 namespace Platform {
 
@@ -40,12 +43,37 @@ class MixerHold {
  private:
   uint32_t device_;
 };
+
+// The sound libraries below SDL print their own probing chatter on stderr
+// when a machine has no sound card; the manager reports the outcome in one
+// line instead, so the chatter goes nowhere while the output is opened.
+class QuietStderr {
+ public:
+  QuietStderr() : saved_(dup(STDERR_FILENO)) {
+    std::fflush(stderr);
+    const int sink = open("/dev/null", O_WRONLY);
+    if (saved_ >= 0 && sink >= 0) dup2(sink, STDERR_FILENO);
+    if (sink >= 0) close(sink);
+  }
+  ~QuietStderr() {
+    std::fflush(stderr);
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  QuietStderr(const QuietStderr&) = delete;
+  QuietStderr& operator=(const QuietStderr&) = delete;
+
+ private:
+  int saved_;
+};
 }  // namespace
 
 std::unique_ptr<AudioDevice> MakeAudioDevice() { return std::make_unique<SdlAudioDevice>(); }
 
 bool SdlAudioDevice::Open(int channelCount) {
   if (open_) return true;
+  QuietStderr quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     lastError_ = SDL_GetError();
     return false;

@@ -1,5 +1,7 @@
 #include "engine/graphics/Debug.h"
 
+#include "engine/graphics/GLFunctions.h"
+#include "engine/graphics/GraphicsSystem.h"
 #include "engine/physics/Shape.h"
 #include "engine/platform/Platform.h"
 
@@ -7,15 +9,31 @@ namespace Framework {
 
 namespace {
 
-// Draws through the graphics system's debug primitives.
+// Draws outlines through the graphics system's debug primitives, over the
+// finished frame: no blending or depth test while the overlay is drawn.
 class GraphicsDebugCanvas : public DebugCanvas {
  public:
-  void Begin() override {}
-  void Line(const Math::Vector2<float>&, const Math::Vector2<float>&,
-            const Math::Vector4<float>&) override {}
-  void Rectangle(const Math::Vector2<float>&, float, float, const Math::Vector4<float>&) override {}
-  void Circle(const Math::Vector2<float>&, float, const Math::Vector4<float>&) override {}
-  void End() override {}
+  void Begin() override {
+    if (!gl::ContextAlive()) return;
+    gl::Disable(GL_BLEND);
+    gl::Disable(GL_DEPTH_TEST);
+    gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  }
+  void Line(const Math::Vector2<float>& from, const Math::Vector2<float>& to,
+            const Math::Vector4<float>& colour) override {
+    GraphicsSystem::DrawDebugLine(from, to, colour);
+  }
+  void Rectangle(const Math::Vector2<float>& centre, float width, float height,
+                 const Math::Vector4<float>& colour) override {
+    GraphicsSystem::DrawDebugQuad(false, centre, width, height, colour);
+  }
+  void Circle(const Math::Vector2<float>& centre, float radius, const Math::Vector4<float>& colour) override {
+    GraphicsSystem::DrawDebugCircle(false, centre, radius, colour);
+  }
+  // Depth testing stays off for whatever draws next.
+  void End() override {
+    if (gl::ContextAlive()) gl::Enable(GL_BLEND);
+  }
 };
 
 DebugCanvas& GraphicsCanvas() {

@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "engine/core/GameObject.h"
 #include "engine/core/System.h"
@@ -23,6 +25,16 @@ template <class T>
 class ComponentCreatorType : public ComponentCreator {
  public:
   GameComponent* Create(GameObject* owner) override { return new T(owner); }
+};
+
+// A creator for components whose defaults need more than the owner.
+class ComponentCreatorFunction : public ComponentCreator {
+ public:
+  explicit ComponentCreatorFunction(std::function<GameComponent*(GameObject*)> make) : make(std::move(make)) {}
+  GameComponent* Create(GameObject* owner) override { return make ? make(owner) : nullptr; }
+
+ private:
+  std::function<GameComponent*(GameObject*)> make;
 };
 
 // Makes, names, numbers, clones and destroys every game object, building

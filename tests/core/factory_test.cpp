@@ -89,6 +89,27 @@ class FactoryTest : public ::testing::Test {
   Framework::SceneManager& scenes = Framework::GetSceneManager();
 };
 
+TEST(FactoryRegistryTest, RealSpriteAndBodyComeBackSortedAndFollowTheEnabledFlag) {
+  TestSupport::TempFolder temp;
+  GameObjectFactory& factory = Framework::GetFactory();
+  factory.Shutdown();
+  factory.Initialize();
+  for (const char* name : {"Body", "Sprite", "Transform", "Lifetime", "Moveable", "AABB", "OBB", "Sphere"}) {
+    EXPECT_TRUE(factory.HasCreator(name)) << name;
+  }
+  const auto path = temp.Write("o.xml", "<A><Enabled bool=\"false\"/><Name string=\"O\"/><Tag string=\"t\"/><Body/><Sprite/></A>");
+  auto object = factory.CreateFromFile(path.string());
+  ASSERT_TRUE(object);
+  const auto& components = object->GetComponentList();
+  ASSERT_EQ(components.size(), 2u);
+  EXPECT_EQ(components[0]->GetTypeName(), "Sprite");
+  EXPECT_EQ(components[1]->GetTypeName(), "Body");
+  EXPECT_FALSE(components[0]->IsEnabled());
+  EXPECT_TRUE(components[1]->IsEnabled()) << "a body cannot be toggled";
+  object.reset();
+  factory.Shutdown();
+}
+
 TEST_F(FactoryTest, BuildsHeaderTransformAndSortedComponents) {
   const auto path = Archetype("guest.xml",
                               "<Enabled bool=\"true\"/><Name string=\"Guest\"/><Tag string=\"enemy\"/>"

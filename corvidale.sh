@@ -16,31 +16,61 @@ install_missing() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  local sudo=()
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Error: missing packages (${missing[*]}) and no sudo to install them" >&2; exit 1; }
+    sudo=(sudo)
+  fi
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}"
 }
 
-build() {
+configure() {
   cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-  cmake --build "$BUILD" -j"$(nproc)"
+}
+
+# Tests that need a window share one Xvfb on a display number it picks
+# itself; it is stopped when the script ends, however it ends.
+start_xvfb() {
+  local ready
+  ready="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+  XVFB_PID=$!
+  trap 'kill "${XVFB_PID:-}" 2>/dev/null || true' EXIT
+  for _ in $(seq 100); do
+    [ -s "$ready" ] && break
+    sleep 0.1
+  done
+  local number
+  number="$(head -n1 "$ready")"
+  rm -f "$ready"
+  [ -n "$number" ] || { echo "Error: Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$number"
 }
 
 run_tests() {
-  # Tests that need a window share one Xvfb; sound goes to SDL's dummy driver.
-  local display=":$((90 + RANDOM % 100))"
-  Xvfb "$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  trap 'kill "${XVFB_PID:-}" 2>/dev/null || true' EXIT
-  for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-  export DISPLAY="$display" SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1
+  start_xvfb
+  # No sound card in CI: SDL plays into its dummy driver; GL is Mesa's software renderer.
+  export SDL_AUDIODRIVER=dummy LIBGL_ALWAYS_SOFTWARE=1
   (cd "$BUILD" && ctest --output-on-failure -j"$(nproc)")
 }
 
 case "${1:-}" in
-  play) install_missing; build; exec "$BUILD/game/corvidale" ;;
-  test) install_missing; build -DCORVIDALE_WERROR=ON; run_tests ;;
-  *) echo "usage: $0 play|test" >&2; exit 2 ;;
+  play)
+    install_missing
+    configure
+    cmake --build "$BUILD" -j"$(nproc)" --target corvidale
+    exec "$BUILD/game/corvidale"
+    ;;
+  test)
+    install_missing
+    configure -DCORVIDALE_WERROR=ON
+    cmake --build "$BUILD" -j"$(nproc)"
+    run_tests
+    ;;
+  *)
+    echo "usage: $0 play|test" >&2
+    exit 2
+    ;;
 esac

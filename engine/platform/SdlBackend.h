@@ -45,6 +45,7 @@ class SdlBackend : public Backend {
   void GetClientSize(int& width, int& height) const;
   void GetPosition(int& x, int& y) const;
   bool IsFullscreen() const { return fullscreen_; }
+  bool IsCursorShown() const;
 
  private:
   void SetGLAttributes();

@@ -1,0 +1,73 @@
+# Shared steps of the end-to-end scripts: run the real game in a temporary
+# copy of Resources/ on the test display and watch its window.
+# Sourced, not run: the scripts set BINARY and SOURCE_ROOT first.
+
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "${WORK:-}/game.log" ] && sed 's/^/  game: /' "$WORK/game.log" >&2
+  exit 1
+}
+
+[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run through the test command, which starts Xvfb"
+for tool in xdotool xwininfo; do command -v "$tool" >/dev/null || fail "$tool is missing"; done
+
+WORK="$(mktemp -d)"
+GAME_PID=""
+cleanup() {
+  if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+# A copy of the shipped Resources/ without the configuration file.
+copy_resources() {
+  mkdir -p "$WORK/Resources"
+  cp -r "$SOURCE_ROOT/Resources/." "$WORK/Resources/"
+  rm -f "$WORK/Resources/Config.cfg"
+}
+
+# A working folder that holds Resources/ is the one the game uses.
+start_game() {
+  (cd "$WORK" && SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" exec "$BINARY" >"$WORK/game.log" 2>&1) &
+  GAME_PID=$!
+}
+
+# Sets WINDOW to the visible window with exactly this title.
+wait_for_window() {
+  WINDOW=""
+  for _ in $(seq 100); do
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared"
+    WINDOW="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)"
+    [ -n "$WINDOW" ] && return 0
+    sleep 0.2
+  done
+  fail "no visible window titled $1 within 20 s"
+}
+
+# The window reaches the size (WIDTHxHEIGHT) within a few seconds.
+expect_window_size() {
+  local size=""
+  for _ in $(seq 50); do
+    size="$(xwininfo -id "$WINDOW" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+    [ "$size" = "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "window is $size, expected $1"
+}
+
+# Sets STATUS to the game's exit status once it has ended within $1 tenths
+# of a second; leaves it empty when the game is still running.
+wait_for_exit() {
+  STATUS=""
+  for _ in $(seq "$1"); do
+    if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      set +e
+      wait "$GAME_PID"
+      STATUS=$?
+      set -e
+      GAME_PID=""
+      return 0
+    fi
+    sleep 0.1
+  done
+}

@@ -155,6 +155,23 @@ TEST_F(SdlAudioDeviceTest, AnEffectStartedInAPausedGroupWaitsForTheResume) {
   EXPECT_GT(Loudest(samples, pausedEnd), 5000);
 }
 
+TEST_F(SdlAudioDeviceTest, TracksReplacedWhilePausedPlayAfterTheResume) {
+  device_->PlayMusic(File("a.wav", Tone(0.2)), music_);
+  device_->PlayDrums(File("b.wav", Tone(0.2, 330)), music_);
+  Run(0.1);
+  device_->SetGroupPaused(music_, true);
+  const auto music = device_->PlayMusic(File("c.wav", Tone(0.2, 550)), music_);
+  Run(0.2);
+  const size_t pausedEnd = BytesWritten() / 2;
+  device_->SetGroupPaused(music_, false);
+  Run(0.2);
+  device_->Stop(music);  // the drums alone must still sound
+  Run(0.2);
+  const auto samples = Output();
+  EXPECT_EQ(Loudest(samples, pausedEnd - kRate / 10, pausedEnd), 0);
+  EXPECT_GT(Loudest(samples, samples.size() - kRate / 10), 5000);
+}
+
 TEST_F(SdlAudioDeviceTest, AStoppedOrReplacedTrackFallsSilent) {
   const auto first = device_->PlayMusic(File("a.wav", Tone(0.2)), music_);
   Run(0.2);

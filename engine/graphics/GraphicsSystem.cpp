@@ -13,7 +13,6 @@ namespace Framework {
 namespace {
 
 const char* const kDefault = "DEFAULT";
-const char* const kText = "TEXT";
 const char* const kFontPath = "Resources/fonts/TCCB.ttf";
 const char* const kShaderList = "Resources/shaderinit.xml";
 const char* const kTextureList = "Resources/texture.xml";
@@ -169,13 +168,17 @@ void GraphicsSystem::Shutdown() {
 // ---- Per-frame update ------------------------------------------------------------
 
 void GraphicsSystem::Update(float dt) {
-  if (!ready) return;
-  gl::Viewport(0, 0, viewportWidth, viewportHeight);
-  UpdateCamera();
+  // The layer step and the clocks run without a context too (headless
+  // engine runs); only the GL uploads need one.
+  if (ready) {
+    gl::Viewport(0, 0, viewportWidth, viewportHeight);
+    UpdateCamera();
+  }
   UpdateLayers(dt);
   if (GetEngine().paused) return;
   spotlightRadius.Update(dt);
   time += dt;
+  if (!ready) return;
   if (const std::string* post = shaders.CurrentPost()) {
     shaders.SetFloat(*post, "radius", spotlightRadius.GetValue());
     shaders.SetFloat(*post, "time", time);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/core/Engine.h"
+#include "engine/core/GameObject.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "support/GraphicsTestSupport.h"
@@ -173,6 +174,82 @@ TEST_F(PassesTest, CameraMoveShiftsWorldAndUILayersAlike) {
   EXPECT_LT(ReadPixel(kCentreX, kCentreY).r, 10);
   // UI sprites use the same view, so they move with the camera too.
   EXPECT_GT(ReadPixel(kCentreX + 40, kCentreY).g, 240);
+}
+
+TEST_F(PassesTest, LayerOneSpritesOverlapInWorldYOrder) {
+  Framework::GameObject upper(Math::Vec3(0, 20, 0));
+  Framework::GameObject lower(Math::Vec3(0, -20, 0));
+  auto lowerSprite = std::make_unique<Sprite>(&lower, Math::Vec2(0, 0), Math::Vec2(80, 80), 0.0f, 1);
+  auto upperSprite = std::make_unique<Sprite>(&upper, Math::Vec2(0, 0), Math::Vec2(80, 80), 0.0f, 1);
+  for (Sprite* sprite : {lowerSprite.get(), upperSprite.get()}) sprite->textureID = "blank";
+  lowerSprite->colour = kGreen;
+  upperSprite->colour = kRed;
+  Frame();
+  // Where they overlap, the lower one (smaller y) covers the upper one.
+  const Pixel overlap = ReadPixel(kCentreX, kCentreY);
+  EXPECT_GT(overlap.g, 240) << overlap;
+  EXPECT_GT(ReadPixel(kCentreX, kCentreY + 45).r, 240) << "the upper sprite shows above the overlap";
+}
+
+TEST_F(PassesTest, NegativeWidthMirrorsTheSprite) {
+  // The sheet's bottom strip runs red, green, blue, white from left to right.
+  graphics().textures->LoadTexture("test_sheet", TestSupport::GraphicsTestData("sheet_128x64.png"),
+                                   {Framework::AnimationRecord{"Strip", 1, 0, 0, 128, 32}});
+  Sprite* sprite = AddSprite(0, {0, 0}, {-128, 64}, kWhite);
+  sprite->textureID = "test_sheet";
+  sprite->currentAnimSet = "Strip";
+  Frame();
+  const Pixel left = ReadPixel(kCentreX - 50, kCentreY);
+  const Pixel right = ReadPixel(kCentreX + 50, kCentreY);
+  EXPECT_GT(left.b + left.g, 480) << "white on the left: " << left;
+  EXPECT_GT(right.r, 240) << right;
+  EXPECT_LT(right.g, 10) << "red on the right: " << right;
+}
+
+TEST_F(PassesTest, QueuedTextAppearsWhereQueuedInItsColour) {
+  // A row of capital I's: solid vertical strokes from the baseline up.
+  GraphicsSystem::QueueText("IIII", -100.0f, -60.0f, 1.0f, Math::Vec4(0, 1, 0, 1));
+  Frame();
+  EXPECT_TRUE(graphics().textQueue.empty());
+  int greenPixels = 0;
+  for (int x = kCentreX - 100; x < kCentreX - 20; ++x) {
+    const Pixel p = ReadPixel(x, kCentreY - 60 + 15);
+    if (p.g > 200 && p.r < 40 && p.b < 40) ++greenPixels;
+  }
+  EXPECT_GT(greenPixels, 10) << "strokes of the text above its baseline";
+  const Pixel below = ReadPixel(kCentreX - 90, kCentreY - 75);
+  EXPECT_LT(below.g, 10) << "nothing below the baseline of capitals";
+  const Pixel elsewhere = ReadPixel(kCentreX + 60, kCentreY + 60);
+  EXPECT_LT(elsewhere.g, 10);
+  Frame();
+  EXPECT_LT(ReadPixel(kCentreX - 90, kCentreY - 45).g, 10) << "the queue is emptied by every frame";
+}
+
+TEST_F(PassesTest, MeasureTextSumsWholePixelAdvancesAndIgnoresHighBytes) {
+  FT_Face face = nullptr;
+  ASSERT_EQ(FT_New_Face(graphics().font.library, CORVIDALE_SOURCE_ROOT "/Resources/fonts/TCCB.ttf", 0, &face), 0);
+  FT_Set_Pixel_Sizes(face, 0, 48);
+  const std::string text = "Killer gg";
+  float expected = 0.0f;
+  for (char c : text) {
+    ASSERT_EQ(FT_Load_Char(face, static_cast<FT_ULong>(c), FT_LOAD_DEFAULT), 0);
+    expected += static_cast<float>(face->glyph->advance.x >> 6) * 0.5f;
+  }
+  ASSERT_EQ(FT_Load_Char(face, 'g', FT_LOAD_RENDER), 0);
+  const float gRows = static_cast<float>(face->glyph->bitmap.rows);
+  FT_Done_Face(face);
+
+  const Math::Vec2 size = GraphicsSystem::MeasureText(text, 0.5f);
+  EXPECT_FLOAT_EQ(size.x, expected);
+  EXPECT_FLOAT_EQ(size.y, gRows * 0.5f) << "the height of the last character";
+  EXPECT_FLOAT_EQ(GraphicsSystem::MeasureText("", 1.0f).x, 0.0f);
+  EXPECT_FLOAT_EQ(GraphicsSystem::MeasureText("\xC3\xA9", 1.0f).x, 0.0f);
+
+  GraphicsSystem::QueueText("\xC3\xA9\xFF", -100.0f, 0.0f, 1.0f, Math::Vec4(1, 1, 1, 1));
+  Frame();
+  for (int x = kCentreX - 100; x < kCentreX; x += 4) {
+    EXPECT_LT(ReadPixel(x, kCentreY + 10).r, 10) << "bytes above 127 draw nothing";
+  }
 }
 
 }  // namespace

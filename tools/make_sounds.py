@@ -145,7 +145,7 @@ def voice(rng, f0, vowels, brightness=1.0, breath=0.05):
         if np.min(hf) > 5000.0:
             break
         gain = formant_gain(hf, vowels[0], vowels[1], mix) / k ** (1.0 / brightness)
-        gain[hf > 5000.0] = 0.0
+        gain /= 1.0 + (hf / 4500.0) ** 8  # a smooth top: a hard cut would click
         out += gain * np.sin(k * phase)
     noise = spectral_filter(rng.standard_normal(n), low=500, high=3500, order=3)
     return out + breath * noise * np.max(np.abs(out)) / max(np.max(np.abs(noise)), 1e-9)

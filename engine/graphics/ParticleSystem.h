@@ -1,13 +1,22 @@
 #pragma once
+// Drives every live particle emitter once per frame.
+#include <vector>
+
 #include "engine/core/System.h"
 
 namespace Framework {
 
-// Minimal system: its own issue fills it in.
+class ParticleEmitter;
+
 class ParticleSystem : public System {
  public:
   std::string GetName() override { return "ParticleSystem"; }
-  void Update(float) override {}
+  void Update(float dt) override;
+
+  void AddEmitter(ParticleEmitter* emitter);
+  void RemoveEmitter(ParticleEmitter* emitter);
+
+  std::vector<ParticleEmitter*> emitters;
 };
 
 ParticleSystem& GetParticleSystem();

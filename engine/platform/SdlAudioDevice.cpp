@@ -147,7 +147,8 @@ bool SdlAudioDevice::GroupPaused(AudioGroup group) {
 
 void SdlAudioDevice::SetGroupVolume(AudioGroup group, float volume) {
   Group* record = FindGroup(group);
-  if (!record) return;
+  // Called every frame; only a change needs to reach the member channels.
+  if (!record || record->volume == ClampVolume(volume)) return;
   record->volume = ClampVolume(volume);
   for (int slot = 0; slot < static_cast<int>(slots_.size()); ++slot) {
     if (slots_[slot].handle != 0 && slots_[slot].group == group) ApplyVolume(slot);
@@ -221,7 +222,7 @@ void SdlAudioDevice::Stop(AudioChannel channel) {
 
 void SdlAudioDevice::SetChannelVolume(AudioChannel channel, float volume) {
   const int slot = FindSlot(channel);
-  if (slot < 0) return;
+  if (slot < 0 || slots_[slot].volume == ClampVolume(volume)) return;
   slots_[slot].volume = ClampVolume(volume);
   ApplyVolume(slot);
 }

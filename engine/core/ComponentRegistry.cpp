@@ -9,12 +9,16 @@
 #include "engine/physics/Moveable.h"
 #include "engine/physics/OBB.h"
 #include "engine/physics/Sphere.h"
+#include "engine/ui/UIButtonlist.h"
+#include "engine/ui/UIImage.h"
+#include "engine/ui/UIMouse.h"
+#include "engine/ui/UIStattrak.h"
+#include "engine/ui/UIText.h"
 
 namespace Framework {
 
-// Still to be registered here once they exist: "ParticleEmitter",
-// "UIImage", "UIStattrak", "UIButtonlist", "UIText", "UIMouse" (after
-// "Sprite", in this order). The game's names ("User", "Poisonable", "NPC",
+// Still to be registered here once it exists: "ParticleEmitter" (after
+// "Sprite"). The game's names ("User", "Poisonable", "NPC",
 // "Killer", "Detective", "Explodable", "Alarm", "DetectiveIntro",
 // "ImageFader", "PlayerSelection", "NPCSuicide") are registered by the game.
 void RegisterEngineComponents(GameObjectFactory& factory) {
@@ -26,6 +30,11 @@ void RegisterEngineComponents(GameObjectFactory& factory) {
   // An archetype's "Transform" element always configures the object's own
   // transform; the entry exists for completeness.
   factory.RegisterCreator<Transform>("Transform");
+  factory.RegisterCreator<UIImage>("UIImage");
+  factory.RegisterCreator<UIStattrak>("UIStattrak");
+  factory.RegisterCreator<UIButtonlist>("UIButtonlist");
+  factory.RegisterCreator<UIText>("UIText");
+  factory.RegisterCreator<UIMouse>("UIMouse");
   factory.RegisterCreator<Lifetime>("Lifetime");
   factory.RegisterCreator<Moveable>("Moveable");
   factory.RegisterCreator<AABB>("AABB");

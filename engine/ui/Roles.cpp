@@ -1,0 +1,4 @@
+#include "engine/ui/Roles.h"
+
+int detectiveController = -1;
+int killerController = -1;

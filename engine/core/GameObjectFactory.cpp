@@ -141,6 +141,13 @@ GameObject* GameObjectFactory::FindObjectByName(const std::string& name) const {
   return nullptr;
 }
 
+std::weak_ptr<GameObject> GameObjectFactory::GetHandle(const GameObject* object) const {
+  if (!object) return {};
+  auto found = objects.find(object->GetId());
+  if (found == objects.end() || found->second.get() != object) return {};
+  return found->second;
+}
+
 std::shared_ptr<GameObject> GameObjectFactory::Clone(GameObject* source) {
   if (!source) return nullptr;
   std::shared_ptr<GameObject> copy = CreateEmptyObject(source->GetTransform());

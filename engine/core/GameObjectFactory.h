@@ -60,6 +60,9 @@ class GameObjectFactory : public System {
   std::shared_ptr<GameObject> CreateEmptyObject(const Transform& transform);
   void AddObject(std::shared_ptr<GameObject> object);
   GameObject* FindObjectByName(const std::string& name) const;
+  // A weak handle to an object the factory owns (empty for any other), for
+  // holders that must notice when the object is destroyed.
+  std::weak_ptr<GameObject> GetHandle(const GameObject* object) const;
   // A copy of source (components cloned, a free "<name>_<N>" name), initialised.
   std::shared_ptr<GameObject> Clone(GameObject* source);
   // Queues an object to be shut down and dropped in the next Update.

@@ -1,0 +1,124 @@
+#include "engine/graphics/EfxManager.h"
+
+#include "engine/core/Engine.h"
+#include "engine/core/GameObject.h"
+#include "engine/core/GameObjectFactory.h"
+#include "engine/core/Transform.h"
+#include "engine/core/VScene.h"
+#include "engine/graphics/Sprite.h"
+
+namespace Framework {
+
+// ---- EfxObject ------------------------------------------------------------------
+
+EfxObject::EfxObject(const std::string& effectName, GameObject* carrier)
+    : name(effectName), object(carrier), sprite(carrier ? carrier->GetComponent<Sprite>() : nullptr) {}
+
+void EfxObject::ClearTarget() {
+  target.reset();
+  following = false;
+  offset = Math::Vec3(0, 0, 0);
+}
+
+void EfxObject::Attach(Transform* followed, const Math::Vec3& where) {
+  if (followed == nullptr) return;
+  target = GetFactory().GetHandle(followed->GetOwner());
+  following = !target.expired();
+  offset = where;
+  if (object) object->GetTransform().position = followed->position + offset;
+}
+
+void EfxObject::Stop() {
+  playing = false;
+  if (sprite) sprite->SetEnabled(false);
+  ClearTarget();
+}
+
+void EfxObject::Show(const Math::Vec3& position, float duration, const std::string& animation) {
+  if (object) object->GetTransform().position = position;
+  ClearTarget();
+  if (sprite && !animation.empty()) sprite->PlayAnimation(animation);
+  playing = true;
+  remaining = duration;
+  if (sprite) sprite->SetEnabled(true);
+}
+
+void EfxObject::Tick(float dt) {
+  if (!playing) return;
+  remaining -= dt;
+  if (following) {
+    const std::shared_ptr<GameObject> followed = target.lock();
+    if (!followed) {
+      // The target is gone: stay where it was last seen.
+      following = false;
+    } else if (object) {
+      object->GetTransform().position = followed->GetTransform().position + offset;
+    }
+  }
+  if (remaining <= 0.0f) {
+    playing = false;
+    if (sprite) sprite->SetEnabled(false);
+  }
+}
+
+// ---- EfxManager -----------------------------------------------------------------
+
+EfxManager& EfxManager::Instance() {
+  static EfxManager instance;
+  return instance;
+}
+
+void EfxManager::Add(const std::string& name, GameObject* object) {
+  prototypes[name] = std::make_shared<EfxObject>(name, object);
+}
+
+void EfxManager::Clear() {
+  prototypes.clear();
+  pools.clear();
+}
+
+void EfxManager::LoadSceneEffects() {
+  pools.clear();
+  if (scene == nullptr) return;
+  for (GameObject* object : scene->FindObjectsByTag("efx")) Add(object->GetName(), object);
+}
+
+std::shared_ptr<EfxObject> EfxManager::IdleCopy(const std::string& name) {
+  std::vector<std::shared_ptr<EfxObject>>& pool = pools[name];
+  for (const auto& copy : pool) {
+    if (!copy->playing) return copy;
+  }
+  // Every copy is busy: clone the prototype into the current scene.
+  if (scene == nullptr) return nullptr;
+  const std::shared_ptr<GameObject> clone = GetFactory().Clone(prototypes[name]->object);
+  if (!clone) return nullptr;
+  scene->objects.push_back(clone.get());
+  pool.push_back(std::make_shared<EfxObject>(name, clone.get()));
+  return pool.back();
+}
+
+std::weak_ptr<EfxObject> EfxManager::Play(const std::string& name, const Math::Vec3& position, float duration,
+                                          const std::string& animation) {
+  if (prototypes.count(name) == 0) return {};
+  const std::shared_ptr<EfxObject> copy = IdleCopy(name);
+  if (!copy) return {};
+  copy->Show(position, duration, animation);
+  return copy;
+}
+
+void EfxManager::Stop(const std::string& name) {
+  auto pool = pools.find(name);
+  if (pool == pools.end()) return;
+  for (const auto& copy : pool->second) copy->Stop();
+}
+
+void EfxManager::Update() {
+  if (GetEngine().paused) return;
+  const float dt = GetEngine().dt;
+  for (auto& [name, pool] : pools) {
+    const std::vector<std::shared_ptr<EfxObject>> snapshot = pool;
+    for (const auto& copy : snapshot) copy->Tick(dt);
+  }
+}
+
+}  // namespace Framework

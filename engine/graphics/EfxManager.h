@@ -1,0 +1,75 @@
+#pragma once
+// Named short visual effects (emotes, panic marks, faint stars): a scene's
+// "efx"-tagged objects serve as prototypes; playing an effect shows an
+// idle copy (cloned on demand) at a place for a while, optionally
+// following another object.
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/core/Vector.h"
+
+namespace Framework {
+
+class GameObject;
+class Sprite;
+class Transform;
+class VScene;
+
+class EfxObject {
+ public:
+  EfxObject(const std::string& effectName, GameObject* carrier);
+
+  // Keeps the effect at target + offset until it stops or the target's
+  // object is destroyed.
+  void Attach(Transform* target, const Math::Vec3& offset);
+  void Stop();
+  // Reset to a fresh showing at position.
+  void Show(const Math::Vec3& position, float duration, const std::string& animation);
+  // One frame: count down, follow; hides itself when the time is up.
+  void Tick(float dt);
+  bool IsFollowing() const { return following; }
+
+  std::string name;
+  GameObject* object;
+  Sprite* sprite;
+  float remaining = 0.0f;
+  bool playing = false;
+  bool following = false;
+  Math::Vec3 offset;
+
+ private:
+  void ClearTarget();
+  // The followed object, through a weak handle, so a destroyed target is
+  // noticed instead of read.
+  std::weak_ptr<GameObject> target;
+};
+
+class EfxManager {
+ public:
+  static EfxManager& Instance();
+
+  void SetScene(VScene* current) { scene = current; }
+  void Add(const std::string& name, GameObject* object);
+  void Clear();
+  void LoadSceneEffects();
+  // Empty handle when no prototype has that name or no scene is current.
+  std::weak_ptr<EfxObject> Play(const std::string& name, const Math::Vec3& position, float duration,
+                                const std::string& animation);
+  void Stop(const std::string& name);
+  // Per frame; nothing counts down while the engine is paused.
+  void Update();
+
+  const std::map<std::string, std::vector<std::shared_ptr<EfxObject>>>& Pools() const { return pools; }
+
+ private:
+  EfxManager() = default;
+  std::shared_ptr<EfxObject> IdleCopy(const std::string& name);
+
+  VScene* scene = nullptr;
+  std::map<std::string, std::shared_ptr<EfxObject>> prototypes;
+  std::map<std::string, std::vector<std::shared_ptr<EfxObject>>> pools;
+};
+
+}  // namespace Framework

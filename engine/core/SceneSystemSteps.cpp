@@ -2,8 +2,10 @@
 
 #include <utility>
 
+#include "engine/graphics/Debug.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/physics/MapperFF.h"
+#include "engine/physics/Physics.h"
 
 namespace Framework {
 namespace SceneSystemSteps {
@@ -25,10 +27,10 @@ void CollectEffects(VScene&) {
 void ResetSystemsForSceneChange() {
   GetGraphicsSystem().ClearLayers();
   GraphicsSystem::SetSpotlight(false, Math::Vec2(0.0f, 0.0f), 0.0f);
-  // Still to come, in this order, once the owning systems offer them:
-  // - physics: empty the body set and the sweep list;
-  // - effects manager: Clear; debug: empty the shape list;
-  // - UI: empty the stack of open menus.
+  GetPhysics().ClearScene();
+  // The effects manager's Clear goes here, before the debug shapes.
+  GetDebug().ClearShapes();
+  // The UI system's stack of open menus is emptied here.
 }
 
 void UpdateEffects(float) {

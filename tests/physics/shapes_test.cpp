@@ -3,14 +3,12 @@
 #include <memory>
 
 #include "engine/graphics/Debug.h"
-#include "engine/physics/OBB.h"
 #include "engine/physics/Physics.h"
 #include "engine/physics/Sphere.h"
 #include "support/PhysicsWorld.h"
 
 using namespace Framework;
 using Math::Vec3;
-using TestSupport::PhysicsWorld;
 
 namespace {
 
@@ -22,15 +20,11 @@ TEST(Shapes, BoxQueriesWorkInTheBoxFrame) {
   box.mRadiusY = 1.0f;
   EXPECT_EQ(box.GetMin(), Vec3(13, 4, 0));
   EXPECT_EQ(box.GetMax(), Vec3(17, 6, 0));
-  EXPECT_EQ(box.GetHalfSize(), Vec3(2, 1, 0));
-
-  EXPECT_TRUE(box.ContainsPoint(Vec3(12, 1, 0)));   // on the corner
+  EXPECT_TRUE(box.ContainsPoint(Vec3(12, 1, 0)));  // on the corner
   EXPECT_FALSE(box.ContainsPoint(Vec3(12.01f, 0, 0)));
   EXPECT_EQ(box.ClosestPoint(Vec3(11, 0.5f, 7)), Vec3(11, 0.5f, 7));  // inside: itself
   EXPECT_EQ(box.ClosestPoint(Vec3(20, -5, 7)), Vec3(12, -1, 7));
   EXPECT_FLOAT_EQ(box.DistanceSquared(Vec3(15, 3, 0)), 9.0f + 4.0f);
-  EXPECT_FLOAT_EQ(box.DistanceSquared(Vec3(15, 0, 0)), 9.0f);
-  EXPECT_FLOAT_EQ(box.DistanceSquared(Vec3(10, 0, 0)), 0.0f);
 }
 
 TEST(Shapes, SphereClosestPointIsAlwaysOnTheCircle) {
@@ -41,51 +35,27 @@ TEST(Shapes, SphereClosestPointIsAlwaysOnTheCircle) {
   EXPECT_TRUE(circle.ContainsPoint(Vec3(1, 2.9f, 0)));
   EXPECT_FALSE(circle.ContainsPoint(Vec3(1, 3.1f, 0)));
   EXPECT_EQ(circle.ClosestPoint(Vec3(1, 1.5f, 0)), Vec3(1, 3, 0));  // from inside, outwards
-  EXPECT_EQ(circle.ClosestPoint(Vec3(5, 1, 0)), Vec3(3, 1, 0));
+  EXPECT_EQ(circle.ClosestPoint(Vec3(1, 1, 0)), Vec3(3, 1, 0));    // the centre: no NaN
   EXPECT_FLOAT_EQ(circle.DistanceSquared(Vec3(5, 1, 0)), 4.0f);
-  EXPECT_FLOAT_EQ(circle.DistanceSquared(Vec3(1, 1.5f, 0)), 0.0f);
-  EXPECT_EQ(circle.ClosestPoint(Vec3(1, 1, 0)), Vec3(3, 1, 0));  // the centre: no NaN
 }
 
-TEST(Shapes, OrientedBoxProjectsOntoItsAxes) {
-  GameObject object;
-  OBB box(&object);
-  box.mAxisX = Vec3(0, 1, 0);  // turned a quarter
-  box.mAxisY = Vec3(-1, 0, 0);
-  box.mHalfExtent = Vec3(3, 1, 0);
-  EXPECT_TRUE(box.ContainsPoint(Vec3(1, 3, 0)));
-  EXPECT_FALSE(box.ContainsPoint(Vec3(3, 1, 0)));
-  EXPECT_EQ(box.ClosestPoint(Vec3(5, 0, 0)), Vec3(1, 0, 0));
-  EXPECT_FLOAT_EQ(box.DistanceSquared(Vec3(5, 0, 0)), 16.0f);
-}
-
-TEST(Shapes, RegistrationFollowsConstructionCloneAndDestruction) {
+TEST(Shapes, ListedFromConstructionAndCloneToDestruction) {
   GetPhysics().ClearScene();
   GetDebug().ClearShapes();
-  GameObject first;
-  GameObject second;
+  GameObject first, second;
   {
     AABB box(&first);
     box.mRadiusX = 4.0f;
     box.enabled = false;
     Sphere circle(&first);
     std::unique_ptr<GameComponent> copy(box.Clone(&second));
-    auto* boxCopy = static_cast<AABB*>(copy.get());
-    EXPECT_EQ(boxCopy->mRadiusX, 4.0f);
-    EXPECT_TRUE(boxCopy->enabled);
-    EXPECT_EQ(boxCopy->GetOwner(), &second);
+    EXPECT_EQ(static_cast<AABB&>(*copy).mRadiusX, 4.0f);
+    EXPECT_TRUE(static_cast<AABB&>(*copy).enabled);
     EXPECT_EQ(GetDebug().Shapes().size(), 3u);
     EXPECT_EQ(GetPhysics().Shapes().size(), 2u);  // circles stay out of the sweep
   }
   EXPECT_TRUE(GetDebug().Shapes().empty());
   EXPECT_TRUE(GetPhysics().Shapes().empty());
-}
-
-TEST(Shapes, InitializeFindsTheOwnersBody) {
-  PhysicsWorld world;
-  GameObject& object = world.AddBox({Vec3(), 1, 1});
-  EXPECT_EQ(PhysicsWorld::BoxOf(object).body, &PhysicsWorld::BodyOf(object));
-  EXPECT_EQ(PhysicsWorld::BodyOf(object).shape, &PhysicsWorld::BoxOf(object));
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ void UIText::Initialize() {
   // Split first: the panel is sized from the lines.
   SplitLines();
   LayoutBackground();
+  background->SetEnabled(enabled && HasBackground());
 }
 
 void UIText::SetEnabled(bool on) {
@@ -53,6 +54,7 @@ void UIText::SetEnabled(bool on) {
 void UIText::Refresh(float) {
   SplitLines();
   LayoutBackground();
+  background->SetEnabled(enabled && HasBackground());
   if (finished) {
     visibleChars = 0;
     currentLine = 0;

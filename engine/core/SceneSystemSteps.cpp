@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "engine/graphics/Debug.h"
+#include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/physics/Physics.h"
@@ -19,23 +20,22 @@ void SetUpButtonLists(VScene&) {
   // The UI system binds every button list of the scene here.
 }
 
-void CollectEffects(VScene&) {
-  // The effects manager takes this scene as current and collects its
-  // effect objects (tag "efx") here.
+void CollectEffects(VScene& scene) {
+  EfxManager& effects = EfxManager::Instance();
+  effects.SetScene(&scene);
+  effects.LoadSceneEffects();
 }
 
 void ResetSystemsForSceneChange() {
   GetGraphicsSystem().ClearLayers();
   GraphicsSystem::SetSpotlight(false, Math::Vec2(0.0f, 0.0f), 0.0f);
   GetPhysics().ClearScene();
-  // The effects manager's Clear goes here, before the debug shapes.
+  EfxManager::Instance().Clear();
   GetDebug().ClearShapes();
   // The UI system's stack of open menus is emptied here.
 }
 
-void UpdateEffects(float) {
-  // The effects manager's per-frame update goes here.
-}
+void UpdateEffects(float) { EfxManager::Instance().Update(); }
 
 void ConnectFade(std::function<float()> fadeValue) { GetGraphicsSystem().SetSceneFadeSource(std::move(fadeValue)); }
 

@@ -7,6 +7,7 @@
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/physics/Physics.h"
+#include "engine/ui/UISystem.h"
 
 namespace Framework {
 namespace SceneSystemSteps {
@@ -16,9 +17,7 @@ void LoadWalkabilityGrid() {
   GetMapperFF().Load(MapperFF::kDefaultPath, graphics.windowWidth, graphics.windowHeight);
 }
 
-void SetUpButtonLists(VScene&) {
-  // The UI system binds every button list of the scene here.
-}
+void SetUpButtonLists(VScene&) { GetUISystem().SetUpButtonLists(); }
 
 void CollectEffects(VScene& scene) {
   EfxManager& effects = EfxManager::Instance();
@@ -32,7 +31,7 @@ void ResetSystemsForSceneChange() {
   GetPhysics().ClearScene();
   EfxManager::Instance().Clear();
   GetDebug().ClearShapes();
-  // The UI system's stack of open menus is emptied here.
+  GetUISystem().ClearSceneState();
 }
 
 void UpdateEffects(float) { EfxManager::Instance().Update(); }

@@ -9,6 +9,7 @@
 
 #include "engine/core/Engine.h"
 #include "engine/core/GameObjectFactory.h"
+#include "engine/core/SceneIndexFile.h"
 #include "engine/core/SceneManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
@@ -349,6 +350,33 @@ TEST_F(ButtonListTest, FocusIsDroppedWithTheScene) {
   ui.ClearSceneState();
   EXPECT_EQ(ui.Selected(), nullptr);
   EXPECT_TRUE(ui.openMenus.empty());
+}
+
+TEST_F(ButtonListTest, SceneStartBindsTheListsAndLeavingForgetsTheMenus) {
+  TestSupport::ScopedWorkingFolder inTemp(temp.Path());
+  temp.Write("Resources/menutest/list.xml",
+             "<?xml version=\"1.0\"?>\n<Archetype>" + Header("UIMenu", "menutest") +
+                 "<UIButtonlist>" + Field("defaultButton", "string", "Go") + kMenuKeys +
+                 ButtonXml({"Go", 0, "Default", "ChangeScene", "elsewhere"}) + "</UIButtonlist></Archetype>\n");
+  ASSERT_TRUE(Framework::WriteSceneIndex("Resources/menutest/menutest.scene", {"list.xml"}));
+  Framework::SceneManager& scenes = Framework::GetSceneManager();
+  const std::string before = scenes.NextSceneName();
+  scenes.LoadScene("menutest");
+  Framework::VScene* scene = scenes.GetCurrentScene();
+  ASSERT_NE(scene, nullptr);
+  ASSERT_EQ(scene->objects.size(), 1u);
+  scene->Start();
+  EXPECT_EQ(ui.openMenus, std::vector<std::string>{"menutest"});
+
+  Tap("SPACE");
+  EXPECT_EQ(scenes.NextSceneName(), "elsewhere") << "the button's action was bound at scene start";
+  scenes.ChangeScene(before);
+
+  scene->DestroyObjects();
+  scene->Clear();
+  EXPECT_TRUE(ui.openMenus.empty());
+  EXPECT_EQ(ui.Selected(), nullptr);
+  EXPECT_TRUE(ui.Elements().empty());
 }
 
 class LevelSelectSpinTest : public ButtonListTest {};

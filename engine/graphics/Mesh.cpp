@@ -53,21 +53,25 @@ Mesh::~Mesh() {
   if (uvBuffer != 0) gl::DeleteBuffers(1, &uvBuffer);
 }
 
-void Mesh::SetUVs(const float uv[12]) {
-  gl::BindVertexArray(vao);
-  gl::BindBuffer(GL_ARRAY_BUFFER, uvBuffer);
-  gl::BufferSubData(GL_ARRAY_BUFFER, 0, 12 * sizeof(float), uv);
+namespace {
+
+// Gives the buffer fresh storage of the same size before writing the first
+// six pairs, so the driver need not wait for draws still reading the old
+// contents (every sprite rewrites the shared quad's coordinates).
+void ReplaceFirstSixPairs(GLuint buffer, size_t pairs, const float values[12]) {
+  gl::BindBuffer(GL_ARRAY_BUFFER, buffer);
+  gl::BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(pairs * 2 * sizeof(float)), nullptr, GL_STATIC_DRAW);
+  gl::BufferSubData(GL_ARRAY_BUFFER, 0, 12 * sizeof(float), values);
   gl::BindBuffer(GL_ARRAY_BUFFER, 0);
-  gl::BindVertexArray(0);
 }
+
+}  // namespace
+
+void Mesh::SetUVs(const float uv[12]) { ReplaceFirstSixPairs(uvBuffer, std::max<size_t>(vertices.size(), 6), uv); }
 
 void Mesh::SetPositions(const float xy[12]) {
   if (vertices.size() < 6) return;
-  gl::BindVertexArray(vao);
-  gl::BindBuffer(GL_ARRAY_BUFFER, positionBuffer);
-  gl::BufferSubData(GL_ARRAY_BUFFER, 0, 12 * sizeof(float), xy);
-  gl::BindBuffer(GL_ARRAY_BUFFER, 0);
-  gl::BindVertexArray(0);
+  ReplaceFirstSixPairs(positionBuffer, vertices.size(), xy);
 }
 
 bool MeshFactory::BeginMesh(const std::string& name) {

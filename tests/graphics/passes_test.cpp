@@ -176,6 +176,14 @@ TEST_F(PassesTest, CameraMoveShiftsWorldAndUILayersAlike) {
   EXPECT_GT(ReadPixel(kCentreX + 40, kCentreY).g, 240);
 }
 
+TEST_F(PassesTest, CameraAtZeroHeightStillShowsTheWorld) {
+  AddSprite(0, {0, 0}, {100, 100}, kRed);
+  graphics().camera.position.z = 0.0f;
+  Frame();
+  EXPECT_GT(ReadPixel(kCentreX, kCentreY).r, 240);
+  EXPECT_LT(ReadPixel(kCentreX + 55, kCentreY).r, 10) << "at its normal size";
+}
+
 TEST_F(PassesTest, LayerOneSpritesOverlapInWorldYOrder) {
   Framework::GameObject upper(Math::Vec3(0, 20, 0));
   Framework::GameObject lower(Math::Vec3(0, -20, 0));

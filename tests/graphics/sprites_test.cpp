@@ -7,6 +7,8 @@
 #include "engine/core/GameObject.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/core/XMLSerializer.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -186,6 +188,28 @@ TEST_F(SpriteTest, DestroyedSpritesLeaveTheirLayer) {
   sprite.reset();
   EXPECT_FALSE(InLayer(8, address));
   EXPECT_TRUE(Layer(8).empty());
+}
+
+TEST_F(SpriteTest, ArchetypeFieldsAndAnOutOfRangeLayer) {
+  TestSupport::TempFolder folder;
+  const auto path = folder.Write("sprite.xml",
+                                 "<Sprite><position Vec2=\"1,2\"/><size Vec2=\"-30,40\"/>"
+                                 "<layer unsigned=\"14\"/><loop bool=\"FALSE\"/><frameDelay float=\"0.5\"/>"
+                                 "</Sprite>");
+  Framework::XMLSerializer reader;
+  ASSERT_TRUE(reader.Open(path.string(), Framework::XMLSerializer::kRead));
+  Sprite sprite(nullptr, {0, 0}, {100, 100}, 0.0f, 0);
+  ::testing::internal::CaptureStderr();
+  sprite.Deserialize(reader);
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(errors.find("Error: Sprite layer 14"), std::string::npos) << errors;
+  EXPECT_EQ(sprite.layer, 0);
+  EXPECT_FLOAT_EQ(sprite.size.x, -30.0f);
+  EXPECT_FLOAT_EQ(sprite.position.y, 2.0f);
+  EXPECT_FALSE(sprite.loop);
+  EXPECT_FLOAT_EQ(sprite.frameDelay, 0.5f);
+  EXPECT_EQ(sprite.textureID, "blank") << "the default texture";
+  EXPECT_EQ(sprite.currentAnimSet, "");
 }
 
 }  // namespace

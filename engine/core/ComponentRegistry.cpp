@@ -3,6 +3,7 @@
 #include "engine/core/GameObjectFactory.h"
 #include "engine/core/Lifetime.h"
 #include "engine/core/Transform.h"
+#include "engine/graphics/ParticleEmitter.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/AABB.h"
 #include "engine/physics/Body.h"
@@ -17,8 +18,7 @@
 
 namespace Framework {
 
-// Still to be registered here once it exists: "ParticleEmitter" (after
-// "Sprite"). The game's names ("User", "Poisonable", "NPC",
+// The game's names ("User", "Poisonable", "NPC",
 // "Killer", "Detective", "Explodable", "Alarm", "DetectiveIntro",
 // "ImageFader", "PlayerSelection", "NPCSuicide") are registered by the game.
 void RegisterEngineComponents(GameObjectFactory& factory) {
@@ -30,6 +30,7 @@ void RegisterEngineComponents(GameObjectFactory& factory) {
   // An archetype's "Transform" element always configures the object's own
   // transform; the entry exists for completeness.
   factory.RegisterCreator<Transform>("Transform");
+  factory.RegisterCreator<ParticleEmitter>("ParticleEmitter");
   factory.RegisterCreator<UIImage>("UIImage");
   factory.RegisterCreator<UIStattrak>("UIStattrak");
   factory.RegisterCreator<UIButtonlist>("UIButtonlist");

@@ -251,4 +251,22 @@ TEST_F(FactoryTest, SceneBuildsItsIndexInOrderAndLeavesNoScriptsBehind) {
   EXPECT_EQ(factory.ObjectCount(), 0u);
 }
 
+TEST_F(FactoryTest, EndOfProgramShutsDownAndDropsTheSceneObjects) {
+  std::filesystem::create_directories("Resources/lvl");
+  ASSERT_TRUE(Framework::WriteSceneIndex("Resources/lvl/lvl.scene", {"a.xml"}));
+  Archetype("Resources/lvl/a.xml", "<Name string=\"A\"/><Tag string=\"t\"/><Sprite/><NPC/>");
+  scenes.AddScene(new Framework::VScene, "lvl");
+  scenes.ChangeScene("lvl");
+  scenes.Update(0.0f);
+  ASSERT_EQ(factory.ObjectCount(), 1u);
+  std::weak_ptr<GameObject> watch = factory.GetHandle(scenes.FindObject("A"));
+
+  scenes.Shutdown();
+  EXPECT_EQ(calls.shutDown, 1);
+  EXPECT_TRUE(watch.expired());
+  EXPECT_EQ(scenes.GetCurrentScene(), nullptr);
+  factory.Shutdown();
+  EXPECT_FALSE(factory.HasCreator("Sprite"));
+}
+
 }  // namespace

@@ -196,12 +196,15 @@ TEST_F(SceneManagerTest, PauseStopsScriptsButNotTheSceneAndLeavingClearsIt) {
 TEST_F(SceneManagerTest, SwitchShutsTheOldSceneDownBeforeLoadingTheNext) {
   Add("a");
   Add("b");
+  scenes.AddObjectsDestroyedHook([this] { log.push_back("game.ObjectsDestroyed"); });
+  scenes.AddSceneStartHook([this] { log.push_back("game.SceneStarting"); });
   scenes.ChangeScene("a");
   SettleFade();
   log.clear();
   scenes.ChangeScene("b");
   SettleFade();
-  EXPECT_EQ(log, (std::vector<std::string>{"a.Free", "a.Unload", "b.Load", "b.Initialize"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"game.ObjectsDestroyed", "a.Free", "a.Unload", "b.Load",
+                                           "game.SceneStarting", "b.Initialize"}));
 }
 
 TEST_F(SceneManagerTest, SwitchResetsTheCameraAndTheGraphicsReadsTheFade) {

@@ -102,6 +102,8 @@ class Backend {
   virtual PadState GetPadState(int slot) = 0;  // slot 0 or 1
 };
 
+// The installed backend; a TestBackend until one is installed, so engine
+// code run without main (tests, tools) never touches the machine.
 Backend& Current();
 // The game's backend: SDL2 with an OpenGL 3.3 core context.
 std::unique_ptr<Backend> CreateSdlBackend();

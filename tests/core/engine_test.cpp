@@ -88,7 +88,7 @@ TEST_F(FrameLoop, ClearingQuitEndsTheLoopAfterThatFramesSwap) {
   EXPECT_TRUE(log.empty());
 }
 
-TEST_F(FrameLoop, InitializeRunsInOrderAndPublishesFlagsOnlyOnce) {
+TEST_F(FrameLoop, InitializePublishesPauseAndFullscreenOnlyOnce) {
   Framework::GetEngine().Initialize();  // the process-wide engine holds the names
   Engine second;
   testing::internal::CaptureStderr();

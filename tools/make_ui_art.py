@@ -8,6 +8,11 @@ Run by hand from the repository root after changing a drawing:
 Each texture is one row of equally sized frames; every frame is one named
 animation of one frame, so a sprite shows a state by playing its name.
 The output is deterministic.
+
+State names for button archetypes: push buttons use "Default", "Hover" and
+"Select" of ui_button; toggles "Off" and "On" of ui_toggle (the hover looks
+add "Hover"); sliders "Track" with the hover state "Muted" of ui_slider,
+and their knob images "KnobDefault" (or "SpeakerDefault") of ui_knob.
 """
 import os
 import sys

@@ -1,7 +1,5 @@
 // The named button actions that button archetypes refer to.
 #include <functional>
-#include <iostream>
-#include <map>
 #include <string>
 
 #include "engine/core/Engine.h"

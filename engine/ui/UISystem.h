@@ -66,8 +66,6 @@ class UISystem : public System {
   void Select(const std::shared_ptr<UIButton>& button) { selected = button; }
   bool IsSelected(const UIButton* button) const;
 
-  SysVarRegistry& Variables() { return SysVars(); }
-
   // Open menu tags, most recent last.
   std::vector<std::string> openMenus;
   // Used only as timers for the level-select spin.

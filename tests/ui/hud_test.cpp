@@ -176,29 +176,6 @@ TEST(UIImageTest, LayerFollowsTheOwnersName) {
   }
 }
 
-TEST(UIImageTest, RefreshAppliesTheSettingsAndEnablingFollowsTheSprite) {
-  GameObject object;
-  UIImage image(&object);
-  image.position = Math::Vec2(3, 4);
-  image.size = Math::Vec2(30, 40);
-  image.textureID = "ui_knob";
-  image.animSet = "KnobMuted";
-  image.UpdateUI(0.0f);
-  EXPECT_FLOAT_EQ(image.sprite->position.x, 3.0f);
-  EXPECT_FLOAT_EQ(image.sprite->size.y, 40.0f);
-  EXPECT_EQ(image.sprite->textureID, "ui_knob");
-  EXPECT_EQ(image.sprite->currentAnimSet, "KnobMuted");
-  image.SetEnabled(false);
-  EXPECT_FALSE(image.sprite->enabled);
-
-  GameObject other;
-  std::unique_ptr<Framework::GameComponent> copy(image.Clone(&other));
-  auto& clone = dynamic_cast<UIImage&>(*copy);
-  EXPECT_NE(clone.sprite.get(), image.sprite.get());
-  EXPECT_EQ(clone.sprite->currentAnimSet, "KnobMuted");
-  EXPECT_FALSE(clone.sprite->enabled);
-}
-
 // A stand-in for the particle emitter on the cursor object.
 class FakeEmitter : public Framework::ToggleableGameComponent {
  public:

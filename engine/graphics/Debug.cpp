@@ -79,9 +79,20 @@ DebugCanvas* Debug::SetCanvas(DebugCanvas* replacement) {
   return previous;
 }
 
+namespace {
+bool debugGone = false;
+
+struct GlobalDebug {
+  ~GlobalDebug() { debugGone = true; }
+  Debug instance;
+};
+}  // namespace
+
 Debug& GetDebug() {
-  static Debug instance;
-  return instance;
+  static GlobalDebug global;
+  return global.instance;
 }
+
+bool DebugAvailable() { return !debugGone; }
 
 }  // namespace Framework

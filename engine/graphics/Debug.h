@@ -69,5 +69,8 @@ class Debug : public System {
 };
 
 Debug& GetDebug();
+// False once the program's debug system has been destroyed at exit, so
+// shapes destroyed later do not reach into it.
+bool DebugAvailable();
 
 }  // namespace Framework

@@ -24,7 +24,9 @@ AABB::AABB(const AABB& other, GameObject* newOwner)
   GetPhysics().AddShape(this);
 }
 
-AABB::~AABB() { GetPhysics().RemoveShape(this); }
+AABB::~AABB() {
+  if (PhysicsAvailable()) GetPhysics().RemoveShape(this);
+}
 
 GameComponent* AABB::Clone(GameObject* newOwner) { return new AABB(*this, newOwner); }
 

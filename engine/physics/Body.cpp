@@ -24,7 +24,9 @@ Body::Body(const Body& other, GameObject* newOwner)
       colliding(other.colliding) {}
 
 // A body destroyed without Shutdown must not stay in the step's set.
-Body::~Body() { GetPhysics().RemoveBody(this); }
+Body::~Body() {
+  if (PhysicsAvailable()) GetPhysics().RemoveBody(this);
+}
 
 GameComponent* Body::Clone(GameObject* newOwner) { return new Body(*this, newOwner); }
 
@@ -34,7 +36,9 @@ void Body::Initialize() {
   GetPhysics().AddBody(this);
 }
 
-void Body::Shutdown() { GetPhysics().RemoveBody(this); }
+void Body::Shutdown() {
+  if (PhysicsAvailable()) GetPhysics().RemoveBody(this);
+}
 
 void Body::Serialize(XMLSerializer& serializer) { PhysicsArchetype::WriteBody(serializer, *this); }
 

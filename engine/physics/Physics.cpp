@@ -97,9 +97,20 @@ void Physics::DetectCollisions() {
   });
 }
 
+namespace {
+bool physicsGone = false;
+
+struct GlobalPhysics {
+  ~GlobalPhysics() { physicsGone = true; }
+  Physics instance;
+};
+}  // namespace
+
 Physics& GetPhysics() {
-  static Physics instance;
-  return instance;
+  static GlobalPhysics global;
+  return global.instance;
 }
+
+bool PhysicsAvailable() { return !physicsGone; }
 
 }  // namespace Framework

@@ -73,5 +73,8 @@ class Physics : public System {
 };
 
 Physics& GetPhysics();
+// False once the program's physics system has been destroyed at exit, so
+// components destroyed later do not reach into it.
+bool PhysicsAvailable();
 
 }  // namespace Framework

@@ -16,7 +16,9 @@ Shape::Shape(const Shape& other, GameObject* newOwner)
   GetDebug().AddShape(this);
 }
 
-Shape::~Shape() { GetDebug().RemoveShape(this); }
+Shape::~Shape() {
+  if (DebugAvailable()) GetDebug().RemoveShape(this);
+}
 
 void Shape::Initialize() { body = OwnerBody(); }
 

@@ -61,9 +61,15 @@ void Physics::EnforceWalkability() {
   }
 }
 
-bool Physics::CompareShapesOnSweepAxis(Shape* a, Shape* b) {
-  return static_cast<AABB*>(a)->GetMin().x < static_cast<AABB*>(b)->GetMin().x;
+namespace {
+// A box's left edge; other shapes (never in the sweep list) count by their centre.
+float SweepMinimum(const Shape& shape) {
+  if (const auto* box = dynamic_cast<const AABB*>(&shape)) return box->GetMin().x;
+  return (shape.OwnerPosition() + shape.mCenter).x;
 }
+}  // namespace
+
+bool Physics::CompareShapesOnSweepAxis(Shape* a, Shape* b) { return SweepMinimum(*a) < SweepMinimum(*b); }
 
 void Physics::CollectCandidates() {
   candidates.clear();

@@ -14,6 +14,13 @@ namespace {
 
 using Vec3 = Math::Vector3<float>;
 
+// The shape as its concrete kind, or null when it is another kind (or none),
+// so a test handed the wrong shapes answers false instead of misreading them.
+template <class T>
+const T* As(const Shape* shape, int kind) {
+  return shape && shape->kind == kind ? static_cast<const T*>(shape) : nullptr;
+}
+
 // Takes the next pool record for the two shapes' bodies. Null when the pool
 // is full or a shape has no body to push: the overlap still counts, but no
 // contact is kept.
@@ -65,8 +72,11 @@ Vec3 OutOfBox(const AABB& box, const Vec3& centre, const Vec3& corner) {
 }  // namespace
 
 bool CollideAABBAABB(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, ContactSet& contacts) {
-  const AABB& boxA = static_cast<const AABB&>(*a);
-  const AABB& boxB = static_cast<const AABB&>(*b);
+  const AABB* first = As<AABB>(a, SHAPE_AABB);
+  const AABB* second = As<AABB>(b, SHAPE_AABB);
+  if (!first || !second) return false;
+  const AABB& boxA = *first;
+  const AABB& boxB = *second;
   const Vec3 d = (boxB.mCenter + posB) - (boxA.mCenter + posA);
   const float overlapX = (boxA.mRadiusX + boxB.mRadiusX) - std::fabs(d.x);
   if (overlapX <= FLT_EPSILON) return false;
@@ -83,8 +93,11 @@ bool CollideAABBAABB(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, Con
 }
 
 bool CollideSphereSphere(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, ContactSet& contacts) {
-  const Sphere& circleA = static_cast<const Sphere&>(*a);
-  const Sphere& circleB = static_cast<const Sphere&>(*b);
+  const Sphere* first = As<Sphere>(a, SHAPE_SPHERE);
+  const Sphere* second = As<Sphere>(b, SHAPE_SPHERE);
+  if (!first || !second) return false;
+  const Sphere& circleA = *first;
+  const Sphere& circleB = *second;
   const Vec3 d = (circleB.mCenter + posB) - (circleA.mCenter + posA);
   const float reach = circleA.mRadius + circleB.mRadius;
   if (LengthSquared(d) > reach * reach) return false;
@@ -99,8 +112,11 @@ bool CollideSphereSphere(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB,
 }
 
 bool CollideAABBSphere(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, ContactSet& contacts) {
-  const AABB& box = static_cast<const AABB&>(*a);
-  const Sphere& circle = static_cast<const Sphere&>(*b);
+  const AABB* boxShape = As<AABB>(a, SHAPE_AABB);
+  const Sphere* circleShape = As<Sphere>(b, SHAPE_SPHERE);
+  if (!boxShape || !circleShape) return false;
+  const AABB& box = *boxShape;
+  const Sphere& circle = *circleShape;
   // Work in the box's frame.
   const Vec3 centre = circle.mCenter + (posB - posA);
   Vec3 closest = box.ClosestPoint(centre);
@@ -123,20 +139,24 @@ bool CollideAABBSphere(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, C
 }
 
 bool CollideOBBAABB(Shape* a, Shape* b, const Vec3&, const Vec3&, ContactSet&) {
-  const OBB& oriented = static_cast<const OBB&>(*a);
-  const AABB& box = static_cast<const AABB&>(*b);
-  return BoxCornerInside(oriented, box) || OrientedCornerInside(box, oriented);
+  const OBB* oriented = As<OBB>(a, SHAPE_OBB);
+  const AABB* box = As<AABB>(b, SHAPE_AABB);
+  if (!oriented || !box) return false;
+  return BoxCornerInside(*oriented, *box) || OrientedCornerInside(*box, *oriented);
 }
 
 bool CollideOBBOBB(Shape* a, Shape* b, const Vec3&, const Vec3&, ContactSet&) {
-  const OBB& first = static_cast<const OBB&>(*a);
-  const OBB& second = static_cast<const OBB&>(*b);
-  return OrientedCornerInside(first, second) || OrientedCornerInside(second, first);
+  const OBB* first = As<OBB>(a, SHAPE_OBB);
+  const OBB* second = As<OBB>(b, SHAPE_OBB);
+  if (!first || !second) return false;
+  return OrientedCornerInside(*first, *second) || OrientedCornerInside(*second, *first);
 }
 
 bool CollideOBBSphere(Shape* a, Shape* b, const Vec3&, const Vec3&, ContactSet&) {
+  const OBB* oriented = As<OBB>(a, SHAPE_OBB);
+  const Sphere* circle = As<Sphere>(b, SHAPE_SPHERE);
   // Only the circle's centre is tested; its radius plays no part.
-  return a->ContainsPoint(b->mCenter);
+  return oriented && circle && oriented->ContainsPoint(circle->mCenter);
 }
 
 bool CollideAABBOBB(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, ContactSet& contacts) {

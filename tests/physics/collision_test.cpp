@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "engine/physics/Collision.h"
+#include "engine/physics/OBB.h"
 #include "engine/physics/Sphere.h"
 #include "support/PhysicsWorld.h"
 
@@ -89,6 +90,31 @@ TEST_F(NarrowPhase, CircleNormalsPointAwayFromTheFirstShape) {
   EXPECT_EQ(Last().normal, Vec3(1, 0, 0));  // same centres
   EXPECT_TRUE(CollideSphereSphere(&circle, &other, Vec3(), Vec3(0, 1.5f, 0), contacts));  // touching
   EXPECT_EQ(Last().normal, Vec3(0, 1, 0));
+}
+
+TEST_F(NarrowPhase, OrientedBoxesTestCornersAndRecordNothing) {
+  GameObject& object = world.AddBox({Vec3(100, 100, 0), 1.0f, 1.0f});
+  AABB& box = PhysicsWorld::BoxOf(object);
+  OBB diamond(&object);  // a square turned 45 degrees, its left tip at x = 2 - 1.414
+  const float half = std::sqrt(0.5f);
+  diamond.mAxisX = Vec3(half, half, 0);
+  diamond.mAxisY = Vec3(-half, half, 0);
+  diamond.mHalfExtent = Vec3(1, 1, 0);
+  diamond.mCenter = Vec3(2.0f, 0, 0);
+  EXPECT_TRUE(CollideOBBAABB(&diamond, &box, Vec3(), Vec3(50, 0, 0), contacts));  // positions unused
+  EXPECT_TRUE(CollideAABBOBB(&box, &diamond, Vec3(), Vec3(), contacts));
+  diamond.mCenter = Vec3(2.5f, 0, 0);
+  EXPECT_FALSE(CollideOBBAABB(&diamond, &box, Vec3(), Vec3(), contacts));
+
+  Sphere circle(&object);
+  circle.mCenter = Vec3(2.5f, 0.5f, 0);
+  EXPECT_TRUE(CollideSphereOBB(&circle, &diamond, Vec3(), Vec3(), contacts));
+  EXPECT_EQ(contacts.Count(), 0u);
+  // Shapes of the wrong kind are refused rather than misread.
+  EXPECT_FALSE(CollideAABBAABB(&box, &circle, Vec3(), Vec3(), contacts));
+  EXPECT_FALSE(CollideOBBOBB(&diamond, &box, Vec3(), Vec3(), contacts));
+  EXPECT_EQ(CollisionTest(SHAPE_SPHERE, SHAPE_OBB), &CollideSphereOBB);
+  EXPECT_EQ(CollisionTest(3, 0), nullptr);
 }
 
 class Resolution : public ::testing::Test {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -301,6 +303,21 @@ TEST_F(SceneIndexFileTest, LyingCountsAndLengthsKeepTheEntriesReadSoFar) {
   EXPECT_EQ(Read(Int(2) + first + std::string("\x06\x00", 2)), std::vector<std::string>{"a.xml"});
   EXPECT_TRUE(Read(Int(-5) + first).empty());
   EXPECT_TRUE(Read(std::string("\x01\x00", 2)).empty());
+}
+
+TEST_F(SceneIndexFileTest, AuthoringToolAndLoaderAgreeOnTheLayout) {
+  const std::string tool = std::string("python3 ") + CORVIDALE_SOURCE_ROOT + "/tools/sceneindex.py";
+  const std::string written = (temp.Path() / "tool.scene").string();
+  ASSERT_EQ(std::system((tool + " write " + written + " Resources/a.xml b.xml").c_str()), 0);
+  std::vector<std::string> entries;
+  ASSERT_TRUE(Framework::ReadSceneIndex(written, entries));
+  EXPECT_EQ(entries, (std::vector<std::string>{"Resources/a.xml", "b.xml"}));
+
+  const std::string engineFile = (temp.Path() / "engine.scene").string();
+  const std::string listing = (temp.Path() / "listing.txt").string();
+  ASSERT_TRUE(Framework::WriteSceneIndex(engineFile, {"x.xml", "y.xml"}));
+  ASSERT_EQ(std::system((tool + " list " + engineFile + " > " + listing).c_str()), 0);
+  EXPECT_EQ(TestSupport::ReadFile(listing), "x.xml\ny.xml\n");
 }
 
 }  // namespace

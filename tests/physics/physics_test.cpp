@@ -10,7 +10,7 @@
 
 using namespace Framework;
 using Math::Vec3;
-using TestSupport::BoxSpec;
+using TestSupport::BoxSetup;
 using TestSupport::PhysicsWorld;
 
 namespace {
@@ -66,7 +66,7 @@ TEST_F(PhysicsStep, BlockedGroundSendsTheBodyBackAtDoubleSpeed) {
 }
 
 // Whether one step finds two overlapping boxes with these settings in contact.
-bool Collides(const BoxSpec& first, const BoxSpec& second, bool secondEnabled = true) {
+bool Collides(const BoxSetup& first, const BoxSetup& second, bool secondEnabled = true) {
   PhysicsWorld world;
   Body& a = PhysicsWorld::BodyOf(world.AddBox(first));
   Body& b = PhysicsWorld::BodyOf(world.AddBox(second));

@@ -15,17 +15,17 @@ PhysicsWorld::~PhysicsWorld() {
   Framework::GetPhysics().ClearScene();
 }
 
-Framework::GameObject& PhysicsWorld::AddBox(const BoxSpec& spec) {
-  auto object = std::make_shared<Framework::GameObject>(spec.position);
+Framework::GameObject& PhysicsWorld::AddBox(const BoxSetup& setup) {
+  auto object = std::make_shared<Framework::GameObject>(setup.position);
   auto body = std::make_shared<Framework::Body>(object.get());
-  body->layer_id = spec.layer;
-  body->mIsStatic = spec.isStatic;
-  body->velocity = spec.velocity;
-  body->Mass = spec.mass;
-  body->Friction = spec.friction;
+  body->layer_id = setup.layer;
+  body->mIsStatic = setup.isStatic;
+  body->velocity = setup.velocity;
+  body->Mass = setup.mass;
+  body->Friction = setup.friction;
   auto box = std::make_shared<Framework::AABB>(object.get());
-  box->mRadiusX = spec.halfWidth;
-  box->mRadiusY = spec.halfHeight;
+  box->mRadiusX = setup.halfWidth;
+  box->mRadiusY = setup.halfHeight;
   object->AddComponent(box);
   object->AddComponent(body);
   object->InitializeComponents();

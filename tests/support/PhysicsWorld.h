@@ -11,8 +11,8 @@
 
 namespace TestSupport {
 
-struct BoxSpec {
-  BoxSpec(const Math::Vec3& at, float halfW = 1.0f, float halfH = 1.0f, unsigned layerId = 0,
+struct BoxSetup {
+  BoxSetup(const Math::Vec3& at, float halfW = 1.0f, float halfH = 1.0f, unsigned layerId = 0,
           bool staticBody = false, const Math::Vec3& startVelocity = Math::Vec3())
       : position(at), halfWidth(halfW), halfHeight(halfH), layer(layerId), isStatic(staticBody),
         velocity(startVelocity) {}
@@ -36,7 +36,7 @@ class PhysicsWorld {
   PhysicsWorld& operator=(const PhysicsWorld&) = delete;
 
   // An object with a body and a box, initialised (joined to the physics system).
-  Framework::GameObject& AddBox(const BoxSpec& spec);
+  Framework::GameObject& AddBox(const BoxSetup& setup);
   // An object with only a body.
   Framework::GameObject& AddBodyOnly(const Math::Vec3& position);
   Framework::GameObject& Object(size_t index) { return *objects.at(index); }

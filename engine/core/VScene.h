@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/GameObject.h"
+
 class Scriptable;
 
 namespace Framework {
-
-class GameObject;
 
 // Base of every scene. The hooks (Load ... Restart) are for the game's
 // scenes to fill; the non-virtual operations are the steps the scene
@@ -73,15 +73,6 @@ class VScene {
 class DefaultScene : public VScene {};
 
 // First object in [first, last) named objectName, or last.
-template <class Iterator>
-Iterator FindObjectByName(Iterator first, Iterator last, const std::string& objectName);
-
-}  // namespace Framework
-
-#include "engine/core/GameObject.h"
-
-namespace Framework {
-
 template <class Iterator>
 Iterator FindObjectByName(Iterator first, Iterator last, const std::string& objectName) {
   for (; first != last; ++first) {

@@ -82,6 +82,28 @@ TEST(ShaderLibraryTest, EmptyListHasNoCurrentEffects) {
   EXPECT_EQ(library.Program("DEFAULT"), 0u);
 }
 
+TEST(ShaderTest, AnEntryWithoutBothPathsStaysUnloaded) {
+  Framework::Shader shader;
+  shader.fragmentPath = "only.frag";
+  ::testing::internal::CaptureStderr();
+  shader.Load();  // never reaches GL
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("No Vertex or Fragment shader specified."),
+            std::string::npos);
+  EXPECT_FALSE(shader.loaded);
+  EXPECT_EQ(shader.program, 0u);
+}
+
+TEST(ShaderTest, SourcesAreReadWithUnixLineEnds) {
+  TestSupport::TempFolder folder;
+  bool ok = false;
+  EXPECT_EQ(Framework::ReadTextFile(folder.Write("crlf.vert", "a\r\nb\r\n").string(), ok), "a\nb\n");
+  EXPECT_TRUE(ok);
+  Framework::ReadTextFile(folder.Write("empty.vert", "").string(), ok);
+  EXPECT_FALSE(ok);
+  Framework::ReadTextFile((folder.Path() / "absent.vert").string(), ok);
+  EXPECT_FALSE(ok);
+}
+
 // ---- Compiling, with a context ----------------------------------------------------
 
 const char* const kVertex =

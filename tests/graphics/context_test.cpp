@@ -37,13 +37,6 @@ void StartWith(int major, int minor) {
   std::exit(0);
 }
 
-TEST(ContextTest, VersionRule) {
-  EXPECT_FALSE(gl::VersionSupported(3, 2));
-  EXPECT_TRUE(gl::VersionSupported(3, 3));
-  EXPECT_TRUE(gl::VersionSupported(4, 0));
-  EXPECT_FALSE(gl::VersionSupported(2, 9));
-}
-
 TEST(ContextTest, NoContextExitsWithMinusOne) {
   ::testing::FLAGS_gtest_death_test_style = "threadsafe";
   EXPECT_EXIT(

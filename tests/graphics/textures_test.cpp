@@ -100,13 +100,6 @@ TEST(AnimationTest, OutOfRangeFrameReportsAndGivesFrameZero) {
   ::testing::internal::GetCapturedStderr();
 }
 
-TEST(TextureFactoryTest, ReservedNamesAreRecognised) {
-  EXPECT_TRUE(TextureFactory::IsReservedName("A"));
-  EXPECT_TRUE(TextureFactory::IsReservedName("FrameBuffer3"));
-  EXPECT_FALSE(TextureFactory::IsReservedName("blank"));
-  EXPECT_FALSE(TextureFactory::IsReservedName("NPCMale1"));
-}
-
 // ---- With a context -----------------------------------------------------------------
 
 class GLResourceTest : public ::testing::Test {

@@ -46,6 +46,7 @@ void GraphicsSystem::MoveSpriteToLayer(Sprite* sprite, int layer) {
 }
 
 void GraphicsSystem::RemoveSprite(Sprite* sprite) {
+  if (IsDestroyed()) return;
   for (SpriteLayer& layer : GetGraphicsSystem().layers) {
     if (EraseFirst(layer.sprites, sprite)) return;
   }

@@ -20,6 +20,11 @@ const char* const kUITextureList = "Resources/ui_textures.xml";
 constexpr int kFallbackWidth = 1280;
 constexpr int kFallbackHeight = 720;
 
+// Set once the single graphics system is destroyed at exit, so sprites that
+// outlive it (held by other static objects) do not touch its layers.
+// A plain bool: it stays valid until the very end of the program.
+bool graphicsDestroyed = false;
+
 void* LookUpGL(const char* name) { return Platform::Current().GetGLProcAddress(name); }
 
 std::vector<Math::Vec2> QuadVertices(float half) {
@@ -49,7 +54,10 @@ GraphicsSystem::~GraphicsSystem() {
   // gone); only the CPU side is left here.
   for (SpriteLayer& layer : layers) layer.sprites.clear();
   font.DoneLibrary();
+  graphicsDestroyed = true;
 }
+
+bool GraphicsSystem::IsDestroyed() { return graphicsDestroyed; }
 
 void GraphicsSystem::CreateContext() {
   if (!Platform::Current().CreateGLContext()) {

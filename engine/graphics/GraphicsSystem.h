@@ -61,6 +61,8 @@ class GraphicsSystem : public System {
   void AddSpriteToLayer(Sprite* sprite, int layer);
   void MoveSpriteToLayer(Sprite* sprite, int layer);
   static void RemoveSprite(Sprite* sprite);
+  // True once the single instance is gone at program exit.
+  static bool IsDestroyed();
   static std::vector<Sprite*> GetLayerSprites();
   void ClearLayers();
 

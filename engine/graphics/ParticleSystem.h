@@ -10,6 +10,7 @@ class ParticleEmitter;
 
 class ParticleSystem : public System {
  public:
+  ~ParticleSystem() override;
   std::string GetName() override { return "ParticleSystem"; }
   void Update(float dt) override;
 

@@ -1,25 +1,11 @@
 #include "engine/platform/SdlBackend.h"
 
 #include <SDL.h>
-#include <dlfcn.h>
 
 #include <chrono>
-#include <fstream>
 #include <iostream>
-#include <set>
 
-#if defined(__SANITIZE_ADDRESS__)
-#define CORVIDALE_LEAK_CHECKED 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define CORVIDALE_LEAK_CHECKED 1
-#endif
-#endif
-
-#ifdef CORVIDALE_LEAK_CHECKED
-// D-Bus keeps one connection buffer for the life of the process.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libdbus-1.so\n"; }
-#endif
+#include "engine/platform/LeakCheck.h"
 
 namespace Platform {
 
@@ -39,25 +25,6 @@ bool FindExactDisplayMode(int displayIndex, int width, int height, SDL_DisplayMo
   }
   return false;
 }
-
-#ifdef CORVIDALE_LEAK_CHECKED
-// SDL_Quit unloads the GL driver and the libraries it opened; their globals
-// go with them and everything they still point to looks leaked to the leak
-// checker at exit. Keeping them resident keeps those roots visible.
-void KeepLoadedLibrariesResident() {
-  std::ifstream maps("/proc/self/maps");
-  std::set<std::string> libraries;
-  for (std::string line; std::getline(maps, line);) {
-    const auto slash = line.find('/');
-    if (slash == std::string::npos) continue;
-    const std::string path = line.substr(slash);
-    if (path.find(".so") != std::string::npos) libraries.insert(path);
-  }
-  for (const std::string& path : libraries) dlopen(path.c_str(), RTLD_LAZY | RTLD_NOLOAD | RTLD_NODELETE);
-}
-#else
-void KeepLoadedLibrariesResident() {}
-#endif
 
 }  // namespace
 

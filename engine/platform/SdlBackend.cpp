@@ -32,11 +32,14 @@ SdlBackend::SdlBackend() {
   // The window system restores the desktop mode itself when the game loses
   // the focus; SDL must not also minimise the window.
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_GAMECONTROLLER) != 0) {
+  if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::cerr << "Error: SDL could not start its video system: " << SDL_GetError() << std::endl;
     return;
   }
   videoReady_ = true;
+  // Without pad support the keyboard still plays.
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+    std::cerr << "Error: game pads are unavailable: " << SDL_GetError() << std::endl;
   input_.Open();
 }
 
@@ -71,6 +74,7 @@ void SdlBackend::SetGLAttributes() {
 bool SdlBackend::CreateGameWindow(const std::string& title, int clientWidth, int clientHeight) {
   if (!videoReady_ || window_ != nullptr) return false;
   SetGLAttributes();
+  // A sizing border as created; leaving fullscreen later takes it away.
   const Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
   window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, clientWidth,
                              clientHeight, flags);

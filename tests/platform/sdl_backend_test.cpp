@@ -5,6 +5,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <functional>
+#include <random>
 #include <thread>
 
 #include "engine/platform/SdlBackend.h"
@@ -56,12 +57,16 @@ class SdlBackendTest : public testing::Test {
   }
 
   bool ShowAndWaitForFocus() {
-    // Other test windows on the same display may take the focus meanwhile;
-    // showing again asks for it again.
-    return PumpUntil([this] {
-      if (!backend->IsWindowActive()) backend->ShowGameWindow();
-      return backend->IsWindowActive();
-    });
+    // Other test windows on the same display ask for the focus too. Asking
+    // again only now and then, at random, lets each of them keep it long
+    // enough to see it.
+    std::mt19937 random(std::random_device{}());
+    for (int attempt = 0; attempt < 12; ++attempt) {
+      backend->ShowGameWindow();
+      const int wait = 300 + static_cast<int>(random() % 500);
+      if (PumpUntil([this] { return backend->IsWindowActive(); }, wait)) return true;
+    }
+    return false;
   }
 
   std::unique_ptr<SdlBackend> backend;

@@ -17,34 +17,11 @@ using Framework::GraphicsSystem;
 using TestSupport::Pixel;
 using TestSupport::ReadPixel;
 
-constexpr int kWidth = 320;
-constexpr int kHeight = 240;
-constexpr int kCentreX = kWidth / 2;
-constexpr int kCentreY = kHeight / 2;
-
-bool& ContextReady() {
-  static bool ready = false;
-  return ready;
-}
-
-class DebugPixels : public ::testing::Test {
+class DebugPixels : public TestSupport::RendererTest {
  protected:
-  static void SetUpTestSuite() {
-    if (!TestSupport::OpenGLWindow(kWidth, kHeight)) return;
-    TestSupport::ScopedWorkingFolder root(CORVIDALE_SOURCE_ROOT);
-    GraphicsSystem& graphics = Framework::GetGraphicsSystem();
-    graphics.windowWidth = kWidth;
-    graphics.windowHeight = kHeight;
-    graphics.Initialize();
-    ContextReady() = true;
-  }
-  static void TearDownTestSuite() {
-    if (ContextReady()) Framework::GetGraphicsSystem().Shutdown();
-  }
   void SetUp() override {
-    SKIP_WITHOUT_DISPLAY();
-    ASSERT_TRUE(ContextReady()) << "no OpenGL 3.3 context";
-    Framework::GetGraphicsSystem().ClearLayers();
+    RendererTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     GetDebug().ClearShapes();
   }
   void TearDown() override {

@@ -17,44 +17,8 @@ using Framework::Sprite;
 using TestSupport::Pixel;
 using TestSupport::ReadPixel;
 
-constexpr int kWidth = 320;
-constexpr int kHeight = 240;
-constexpr int kCentreX = kWidth / 2;
-constexpr int kCentreY = kHeight / 2;
-
-bool& ContextReady() {
-  static bool ready = false;
-  return ready;
-}
-
-class PassesTest : public ::testing::Test {
+class PassesTest : public TestSupport::RendererTest {
  protected:
-  static void SetUpTestSuite() {
-    if (!TestSupport::OpenGLWindow(kWidth, kHeight)) return;
-    TestSupport::ScopedWorkingFolder root(CORVIDALE_SOURCE_ROOT);
-    GraphicsSystem& graphics = Framework::GetGraphicsSystem();
-    graphics.windowWidth = kWidth;
-    graphics.windowHeight = kHeight;
-    graphics.Initialize();
-    ContextReady() = true;
-  }
-
-  static void TearDownTestSuite() {
-    if (ContextReady()) Framework::GetGraphicsSystem().Shutdown();
-  }
-
-  void SetUp() override {
-    SKIP_WITHOUT_DISPLAY();
-    ASSERT_TRUE(ContextReady()) << "no OpenGL 3.3 context";
-    graphics().ClearLayers();
-    GraphicsSystem::ResetPostEffect();
-    GraphicsSystem::SetSpotlight(false, {0, 0}, 0);
-    graphics().SetSceneFadeSource(nullptr);
-    graphics().SetOverlayFade(0.0f);
-    graphics().camera.Reset();
-    Framework::GetEngine().paused = false;
-  }
-
   void TearDown() override { sprites.clear(); }
 
   static GraphicsSystem& graphics() { return Framework::GetGraphicsSystem(); }

@@ -4,9 +4,12 @@
 #include <memory>
 #include <ostream>
 
+#include "engine/core/Engine.h"
 #include "engine/graphics/GLFunctions.h"
+#include "engine/graphics/GraphicsSystem.h"
 #include "engine/platform/Platform.h"
 #include "engine/platform/SdlBackend.h"
+#include "support/TestSupport.h"
 
 namespace TestSupport {
 
@@ -44,6 +47,42 @@ Pixel ReadPixel(int x, int y) {
 
 std::string GraphicsTestData(const std::string& name) {
   return std::string(CORVIDALE_SOURCE_ROOT) + "/tests/graphics/data/" + name;
+}
+
+namespace {
+
+// Whether the suite's window and renderer came up.
+bool rendererReady = false;
+
+}  // namespace
+
+void RendererTest::SetUpTestSuite() {
+  rendererReady = false;
+  if (!OpenGLWindow(kWidth, kHeight)) return;
+  ScopedWorkingFolder root(CORVIDALE_SOURCE_ROOT);
+  Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  graphics.windowWidth = kWidth;
+  graphics.windowHeight = kHeight;
+  graphics.Initialize();
+  rendererReady = true;
+}
+
+void RendererTest::TearDownTestSuite() {
+  if (rendererReady) Framework::GetGraphicsSystem().Shutdown();
+  rendererReady = false;
+}
+
+void RendererTest::SetUp() {
+  SKIP_WITHOUT_DISPLAY();
+  ASSERT_TRUE(rendererReady) << "no OpenGL 3.3 context";
+  Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  graphics.ClearLayers();
+  Framework::GraphicsSystem::ResetPostEffect();
+  Framework::GraphicsSystem::SetSpotlight(false, {0, 0}, 0);
+  graphics.SetSceneFadeSource(nullptr);
+  graphics.SetOverlayFade(0.0f);
+  graphics.camera.Reset();
+  Framework::GetEngine().paused = false;
 }
 
 }  // namespace TestSupport

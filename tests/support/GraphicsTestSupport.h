@@ -34,4 +34,24 @@ Pixel ReadPixel(int x, int y);
 // Absolute path of a file in tests/graphics/data.
 std::string GraphicsTestData(const std::string& name);
 
+// A suite that draws through the real renderer onto a shown kWidth x
+// kHeight window: the graphics system is initialised once, from the source
+// tree's resources, before the suite and shut down after it. Each test
+// starts from an empty scene: no sprites, the first post effect, no
+// spotlight, no fades, the camera at home and the engine running.
+// A derived SetUp calls RendererTest::SetUp() first and returns when
+// IsSkipped() or HasFatalFailure().
+class RendererTest : public ::testing::Test {
+ public:
+  static constexpr int kWidth = 320;
+  static constexpr int kHeight = 240;
+  static constexpr int kCentreX = kWidth / 2;
+  static constexpr int kCentreY = kHeight / 2;
+
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+};
+
 }  // namespace TestSupport

@@ -18,19 +18,9 @@ using Framework::GraphicsSystem;
 using TestSupport::Pixel;
 using TestSupport::ReadPixel;
 
-constexpr int kWidth = 320;
-constexpr int kHeight = 240;
-constexpr int kCentreX = kWidth / 2;
-constexpr int kCentreY = kHeight / 2;
-
 // The faces of the button art: plain and with the focus.
 const Pixel kPlainFace{62, 38, 72, 255};
 const Pixel kFocusFace{104, 66, 118, 255};
-
-bool& ContextReady() {
-  static bool ready = false;
-  return ready;
-}
 
 bool Near(const Pixel& a, const Pixel& b) {
   return std::abs(a.r - b.r) <= 2 && std::abs(a.g - b.g) <= 2 && std::abs(a.b - b.b) <= 2;
@@ -39,32 +29,17 @@ bool Near(const Pixel& a, const Pixel& b) {
 // Gold-ish: the UI text colour, at least partly covering the pixel.
 bool IsTextColour(const Pixel& p) { return p.r > 120 && p.g > 80 && p.b < 80 && p.r > p.b + 60; }
 
-class MenuPixelsTest : public ::testing::Test {
+class MenuPixelsTest : public TestSupport::RendererTest {
  protected:
-  static void SetUpTestSuite() {
-    if (!TestSupport::OpenGLWindow(kWidth, kHeight)) return;
-    TestSupport::ScopedWorkingFolder root(CORVIDALE_SOURCE_ROOT);
-    GraphicsSystem& graphics = Framework::GetGraphicsSystem();
-    graphics.windowWidth = kWidth;
-    graphics.windowHeight = kHeight;
-    graphics.Initialize();
-    ContextReady() = true;
-  }
-
   static void TearDownTestSuite() {
     Framework::GetFactory().DestroyAllObjects();
-    if (ContextReady()) Framework::GetGraphicsSystem().Shutdown();
+    RendererTest::TearDownTestSuite();
   }
 
   void SetUp() override {
-    SKIP_WITHOUT_DISPLAY();
-    ASSERT_TRUE(ContextReady()) << "no OpenGL 3.3 context";
+    RendererTest::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
     Framework::GetFactory().Initialize();
-    GraphicsSystem::ResetPostEffect();
-    GraphicsSystem& graphics = Framework::GetGraphicsSystem();
-    graphics.SetSceneFadeSource(nullptr);
-    graphics.SetOverlayFade(0.0f);
-    graphics.camera.Reset();
   }
 
   void TearDown() override {

@@ -1,10 +1,50 @@
 #include "engine/core/XMLSerializer.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 
 namespace Framework {
 
 namespace {
+
+// Deeper than any archetype or list file needs, and shallow enough for
+// TinyXML, which parses and frees nested elements by recursion.
+constexpr int kMaxNesting = 1000;
+
+// How deep the elements of an XML text nest, counted from the tags alone.
+// Text that merely looks like a tag only makes the count larger.
+int NestingDepth(const std::string& text) {
+  int depth = 0;
+  int deepest = 0;
+  for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+    const char next = at + 1 < text.size() ? text[at + 1] : '\0';
+    if (next == '/') {
+      --depth;
+    } else if (next != '?' && next != '!') {
+      deepest = std::max(deepest, ++depth);
+      const std::size_t close = text.find('>', at);
+      if (close != std::string::npos && close > at && text[close - 1] == '/') --depth;
+    }
+  }
+  return deepest;
+}
+
+// TinyXML takes a folder for a file of absurd size and recurses once per
+// nesting level; neither a wrong path nor a hostile file may end the program.
+bool LoadDocument(TiXmlDocument& document, const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
+  std::ifstream file(path, std::ios::binary);
+  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+  if (NestingDepth(text) > kMaxNesting) {
+    std::cerr << "Error: " << path << " nests its elements more than " << kMaxNesting << " deep\n";
+    return false;
+  }
+  return document.LoadFile(path);
+}
 
 // The element after current in document order, never leaving the subtree
 // of stop (stop itself and its siblings are outside the walk).
@@ -60,7 +100,7 @@ bool XMLSerializer::Open(const std::string& path, int openMode) {
     good = true;
     return true;
   }
-  good = document->LoadFile(path);
+  good = LoadDocument(*document, path);
   if (!good) return false;
   cursor = document->FirstChildElement();
   previous = cursor;

@@ -1,5 +1,6 @@
 #include <clocale>
 #include <fstream>
+#include <locale>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -210,9 +211,22 @@ TEST(XMLFields, NumbersIgnoreTheProcessLocale) {
   if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "fr_FR.UTF-8")) {
     GTEST_SKIP() << "no decimal-comma locale installed";
   }
+  const std::locale savedGlobal = std::locale::global(std::locale(std::setlocale(LC_NUMERIC, nullptr)));
   EXPECT_FLOAT_EQ(0.5f, Framework::ParseFloat("0.5"));
   EXPECT_EQ("0.5", Framework::FormatFloat(0.5f));
   EXPECT_EQ("0.500000,1.000000", Framework::Vec2ToString(Vec2(0.5f, 1)));
+  EXPECT_EQ(Vec3(0.5f, 1.5f, 2), Framework::ParseVec3Text("0.5,1.5,2"));
+
+  TestSupport::TempFolder folder;
+  TextSerializer reader;
+  ASSERT_TRUE(reader.Open(folder.Write("config.txt", "1.5 720").string(), false));
+  float ratio = 0;
+  int height = 0;
+  reader.ReadFloat(ratio);
+  reader.ReadInt(height);
+  EXPECT_FLOAT_EQ(1.5f, ratio);
+  EXPECT_EQ(720, height);
+  std::locale::global(savedGlobal);
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
@@ -298,6 +312,23 @@ TEST_F(XMLDocument, OpenFailuresAndWriteMode) {
   EXPECT_FALSE(broken.IsGood());
   EXPECT_FALSE(broken.Open((folder.Path() / "missing.xml").string(), XMLSerializer::kRead));
   EXPECT_FALSE(broken.Open((folder.Path() / "x.xml").string(), true));  // the (path, bool) form
+  // A folder (an empty index entry names the scene folder itself) and a
+  // file nested deep enough to overflow TinyXML's recursion both fail cleanly.
+  EXPECT_FALSE(broken.Open(folder.Path().string(), XMLSerializer::kRead));
+  std::string deep;
+  for (int i = 0; i < 200000; ++i) deep += "<a>";
+  for (int i = 0; i < 200000; ++i) deep += "</a>";
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(broken.Open(Save("deep.xml", deep), XMLSerializer::kRead));
+  EXPECT_NE(std::string::npos, testing::internal::GetCapturedStderr().find("Error: "));
+  std::string nested = "<Object>";
+  for (int i = 0; i < 50; ++i) nested += "<a/><b>";
+  nested += "<leaf int=\"3\"/>";
+  for (int i = 0; i < 50; ++i) nested += "</b>";
+  EXPECT_TRUE(broken.Open(Save("nested.xml", nested + "</Object>"), XMLSerializer::kRead));
+  int leaf = 0;
+  EXPECT_TRUE(Framework::ReadElement(broken.GetCursor(), leaf, "leaf"));
+  EXPECT_EQ(3, leaf);
 
   const std::string path = (folder.Path() / "written.xml").string();
   XMLSerializer writer;

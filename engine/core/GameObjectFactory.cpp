@@ -75,8 +75,10 @@ std::shared_ptr<GameObject> GameObjectFactory::CreateFromFile(const std::string&
     } else {
       AddComponentFromElement(*object, elementName, reader);
     }
-    // A component reader that lost its place resumes after its element.
-    if (!reader.GetCursor()) reader.SetCursor(element);
+    // The walk goes on after this element wherever the component's reader
+    // left the cursor, so a reader that wanders can neither skip the
+    // components that follow nor send the walk back over read ones.
+    reader.SetCursor(element);
     reader.MoveToNextSibling();
   }
   reader.Close();

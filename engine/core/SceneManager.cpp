@@ -115,7 +115,16 @@ void SceneManager::CreateEmptySceneFile(const std::string& name) {
 
 void SceneManager::AddScene(VScene* scene, std::string name) {
   if (scene) scene->name = name;
-  scenes[name] = std::shared_ptr<VScene>(scene);
+  scenes[name] = SharedScene(scene);
+}
+
+std::shared_ptr<VScene> SceneManager::SharedScene(VScene* scene) const {
+  // A scene added twice (again, or under a second name) keeps one owner;
+  // a second owner would delete it twice.
+  for (const auto& entry : scenes) {
+    if (scene && entry.second.get() == scene) return entry.second;
+  }
+  return std::shared_ptr<VScene>(scene);
 }
 
 VScene* SceneManager::GetScene(const std::string& name) const {

@@ -79,6 +79,8 @@ class SceneManager : public System {
   // The scene stored under name; an unregistered name (or an empty entry)
   // gets a fresh placeholder scene.
   VScene& SceneForLoading(const std::string& name);
+  // The owning pointer for scene: the one already held when it was added before.
+  std::shared_ptr<VScene> SharedScene(VScene* scene) const;
 
   static constexpr float kFadeDuration = 1.0f;
 

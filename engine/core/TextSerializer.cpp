@@ -41,25 +41,27 @@ long long TextSerializer::BytesLeft() {
   return fileSize - static_cast<long long>(position);
 }
 
-void TextSerializer::ReadInt(int& out) {
-  out = 0;
+namespace {
+
+// Text mode: formatted extraction. Binary mode: the value's 4 bytes as the
+// machine stores them. A failed read gives 0.
+template <typename Number>
+void ReadNumber(std::fstream& stream, bool binary, Number& out) {
+  static_assert(sizeof(Number) == 4, "binary files hold 4-byte numbers");
+  out = Number();
   if (!binary) {
     stream >> out;
     return;
   }
-  int32_t value = 0;
+  Number value = Number();
   if (stream.read(reinterpret_cast<char*>(&value), sizeof value)) out = value;
 }
 
-void TextSerializer::ReadFloat(float& out) {
-  out = 0.0f;
-  if (!binary) {
-    stream >> out;
-    return;
-  }
-  float value = 0.0f;
-  if (stream.read(reinterpret_cast<char*>(&value), sizeof value)) out = value;
-}
+}  // namespace
+
+void TextSerializer::ReadInt(int& out) { ReadNumber(stream, binary, out); }
+
+void TextSerializer::ReadFloat(float& out) { ReadNumber(stream, binary, out); }
 
 void TextSerializer::ReadString(std::string& out) {
   out.clear();

@@ -82,7 +82,7 @@ GameObject* VScene::FindObject(const std::string& objectName) const {
 std::vector<GameObject*> VScene::FindObjectsByTag(const std::string& tag) const {
   std::vector<GameObject*> tagged;
   for (GameObject* object : objects) {
-    if (object->GetTag() == tag) tagged.push_back(object);
+    if (object && object->GetTag() == tag) tagged.push_back(object);
   }
   return tagged;
 }

@@ -58,6 +58,15 @@ class FakeScript : public Scriptable {
   GameComponent* Clone(GameObject* newOwner) override { return new FakeScript(newOwner); }
 };
 
+// A component whose reader leaves the cursor inside its own element.
+class Wanderer : public GameComponent {
+ public:
+  explicit Wanderer(GameObject* owner) : GameComponent(owner, Framework::ComponentId::User) {}
+  void Deserialize(XMLSerializer& reader) override { reader.FindElement("deep", reader.GetCursor()); }
+  std::string GetTypeName() override { return "Wanderer"; }
+  GameComponent* Clone(GameObject* newOwner) override { return new Wanderer(newOwner); }
+};
+
 class FactoryTest : public ::testing::Test {
  protected:
   FactoryTest() : cwd(temp.Path()) {
@@ -68,6 +77,7 @@ class FactoryTest : public ::testing::Test {
     factory.RegisterCreator<FakeSprite>("Sprite");
     factory.RegisterCreator<FakeBody>("Body");
     factory.RegisterCreator<FakeScript>("NPC");
+    factory.RegisterCreator<Wanderer>("Wanderer");
     calls = Calls();
   }
   ~FactoryTest() override {
@@ -124,6 +134,13 @@ TEST_F(FactoryTest, BuildsHeaderTransformAndSortedComponents) {
   EXPECT_EQ(TypeIds(*object), (std::vector<int>{1, 2})) << "Body listed first, Sprite comes back first";
   EXPECT_FLOAT_EQ(object->GetComponent<FakeSprite>()->frame, 3.0f) << "the unknown element is skipped";
   EXPECT_EQ(calls.initialized, 0) << "CreateFromFile leaves components uninitialised";
+}
+
+TEST_F(FactoryTest, WalkGoesOnAfterAComponentWhoseReaderWandered) {
+  auto object = factory.CreateFromFile(Archetype(
+      "w.xml", "<Tag string=\"t\"/><Wanderer><x><deep/></x></Wanderer><deep/><Body/><Sprite/>"));
+  ASSERT_TRUE(object);
+  EXPECT_EQ(TypeIds(*object), (std::vector<int>{1, 2, Framework::ComponentId::User}));
 }
 
 TEST_F(FactoryTest, DisabledObjectDisablesOnlyToggleableComponents) {
@@ -225,7 +242,9 @@ TEST_F(FactoryTest, DestroyQueueIsMatchedByAddressAndEmptiedBySceneChange) {
 
 TEST_F(FactoryTest, SceneBuildsItsIndexInOrderAndLeavesNoScriptsBehind) {
   std::filesystem::create_directories("Resources/lvl");
-  ASSERT_TRUE(Framework::WriteSceneIndex("Resources/lvl/lvl.scene", {"Resources/a.xml", "b.xml", "missing.xml"}));
+  // "" and "Resources/" name the scene folder itself: no object, no crash.
+  ASSERT_TRUE(Framework::WriteSceneIndex("Resources/lvl/lvl.scene",
+                                         {"Resources/a.xml", "b.xml", "missing.xml", "", "Resources/"}));
   Archetype("Resources/lvl/a.xml", "<Name string=\"A\"/><Tag string=\"t\"/><Sprite/><NPC/>");
   Archetype("Resources/lvl/b.xml", "<Name string=\"B\"/><Tag string=\"t\"/><Sprite/>");
   scenes.AddScene(new Framework::VScene, "lvl");

@@ -255,6 +255,16 @@ TEST_F(SceneManagerTest, UnregisteredAndEmptyEntriesLoadAPlaceholder) {
   EXPECT_TRUE(std::filesystem::exists("Resources/never_added/never_added.scene"));
 }
 
+TEST_F(SceneManagerTest, SceneAddedTwiceHasOneOwner) {
+  RecordingScene* menu = Add("menu");
+  scenes.AddScene(menu, "menu");
+  scenes.RegisterScene(menu, "alias");
+  scenes.ChangeScene("alias");
+  scenes.Update(0.0f);
+  EXPECT_EQ(scenes.GetCurrentScene(), menu);
+  EXPECT_EQ(scenes.GetCurrentSceneName(), "alias");
+}  // the teardown releases the scene once
+
 TEST_F(SceneManagerTest, IndexEntriesLoseTheirResourcesPrefix) {
   std::filesystem::create_directories("Resources/lvl");
   ASSERT_TRUE(Framework::WriteSceneIndex("Resources/lvl/lvl.scene", {"Resources/a.xml", "b.xml"}));

@@ -1,6 +1,8 @@
 #include "engine/graphics/Sprite.h"
 
+#include <cmath>
 #include <iostream>
+#include <limits>
 
 #include "engine/core/GameObject.h"
 #include "engine/core/Transform.h"
@@ -10,13 +12,29 @@
 namespace Framework {
 
 namespace {
-constexpr float kDefaultFrameDelay = 0.2f;
+
+// A layer index outside 0 to 11 would land the sprite in no list (or write
+// past the twelve): say so and use layer 0.
+int CheckedLayer(int value, const std::string& source) {
+  if (value >= 0 && value < GraphicsSystem::kLayerCount) return value;
+  std::cerr << "Error: Sprite layer " << value << source << " is outside 0 to "
+            << GraphicsSystem::kLayerCount - 1 << "; layer 0 is used." << std::endl;
+  return 0;
 }
+
+// World height for the layer-1 order; an undefined (NaN) height sorts as
+// the lowest, so the comparison stays a strict ordering.
+float SortHeight(const Sprite* sprite) {
+  const float y = sprite->WorldPosition().y;
+  return std::isnan(y) ? -std::numeric_limits<float>::infinity() : y;
+}
+
+}  // namespace
 
 Sprite::Sprite(GameObject* spriteOwner, const Math::Vec2& offset, const Math::Vec2& extent, float turn,
                int startLayer)
     : ToggleableGameComponent(spriteOwner, ComponentId::Sprite),
-      layer(startLayer),
+      layer(CheckedLayer(startLayer, "")),
       position(offset),
       size(extent),
       angle(turn) {
@@ -80,12 +98,7 @@ void Sprite::Deserialize(XMLSerializer& serializer) {
   // Read signed so a negative number is caught rather than wrapped.
   int layerValue = 0;
   ReadElement(element, layerValue, "layer");
-  if (layerValue < 0 || layerValue >= GraphicsSystem::kLayerCount) {
-    std::cerr << "Error: Sprite layer " << layerValue << " in " << serializer.GetFileName()
-              << " is outside 0 to 11; layer 0 is used." << std::endl;
-    layerValue = 0;
-  }
-  layer = layerValue;
+  layer = CheckedLayer(layerValue, " in " + serializer.GetFileName());
   ReadElement(element, frameDelay, "frameDelay");
   ReadElement(element, loop, "loop");
   ReadElement(element, playAnimation, "playAnimation");
@@ -113,7 +126,12 @@ void Sprite::SetTexture(const std::string& name) {
 }
 
 void Sprite::SetLayer(int newLayer) {
-  if (newLayer == layer || newLayer < 0 || newLayer >= GraphicsSystem::kLayerCount) return;
+  if (newLayer < 0 || newLayer >= GraphicsSystem::kLayerCount) {
+    std::cerr << "Error: Sprite layer " << newLayer << " is outside 0 to " << GraphicsSystem::kLayerCount - 1
+              << "; the sprite stays in layer " << layer << "." << std::endl;
+    return;
+  }
+  if (newLayer == layer) return;
   layer = newLayer;
   dirty = true;
 }
@@ -151,7 +169,12 @@ void Sprite::UpdateAnimation(float dt) {
 void Sprite::UploadFrameUVs() {
   if (!mesh || !texture) return;
   const Animation* animation = SelectedAnimation();
-  if (animation == nullptr || animation->frames.empty()) return;
+  if (animation == nullptr || animation->frames.empty()) {
+    // No frame to show: the whole image, not whatever frame the shared
+    // mesh was last given for another sprite.
+    mesh->ResetUVs();
+    return;
+  }
   const AnimationFrame& f = animation->GetFrame(frame);
   // Vertex order of the quad: lower-left, lower-right, upper-right,
   // upper-left, lower-left, upper-right.
@@ -184,6 +207,6 @@ SpriteDrawRecord Sprite::UpdateFrame() {
   return record;
 }
 
-bool CompareSpriteWorldY(Sprite* a, Sprite* b) { return a->WorldPosition().y > b->WorldPosition().y; }
+bool CompareSpriteWorldY(Sprite* a, Sprite* b) { return SortHeight(a) > SortHeight(b); }
 
 }  // namespace Framework

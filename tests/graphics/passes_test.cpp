@@ -178,6 +178,21 @@ TEST_F(PassesTest, NegativeWidthMirrorsTheSprite) {
   EXPECT_LT(right.g, 10) << "red on the right: " << right;
 }
 
+TEST_F(PassesTest, TextureWithoutAnimationsShowsTheWholeImage) {
+  const std::string sheet = TestSupport::GraphicsTestData("sheet_128x64.png");
+  graphics().textures->LoadTexture("red_column", sheet, {Framework::AnimationRecord{"Red", 1, 0, 0, 32, 32}});
+  graphics().textures->LoadTexture("whole_sheet", sheet, {});
+  // Drawn first, it leaves the shared quad holding the red column's corners.
+  AddSprite(0, {-100, 0}, {64, 64}, kWhite)->textureID = "red_column";
+  AddSprite(1, {60, 0}, {128, 64}, kWhite)->textureID = "whole_sheet";
+  Frame();
+  const Pixel firstColumn = ReadPixel(kCentreX + 60 - 48, kCentreY - 16);
+  const Pixel lastColumn = ReadPixel(kCentreX + 60 + 48, kCentreY - 16);
+  EXPECT_GT(firstColumn.r, 240) << firstColumn;
+  EXPECT_LT(firstColumn.g, 10) << firstColumn;
+  EXPECT_GT(lastColumn.g + lastColumn.b, 480) << "the white column, not the other sprite's frame: " << lastColumn;
+}
+
 TEST_F(PassesTest, QueuedTextAppearsWhereQueuedInItsColour) {
   // A row of capital I's: solid vertical strokes from the baseline up.
   GraphicsSystem::QueueText("IIII", -100.0f, -60.0f, 1.0f, Math::Vec4(0, 1, 0, 1));

@@ -1,4 +1,6 @@
 // Sprite animation, cloning and the layer step (no context needed).
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -182,6 +184,28 @@ TEST_F(SpriteTest, LayerOneDrawsHigherWorldYFirst) {
   EXPECT_EQ(Layer(1)[0], lowSprite.get());
 }
 
+TEST_F(SpriteTest, LayerOneSortSurvivesUndefinedHeights) {
+  // Enough sprites for the full sort, every third one at an undefined height.
+  std::vector<std::unique_ptr<Framework::GameObject>> owners;
+  std::vector<std::unique_ptr<Sprite>> sprites;
+  for (int i = 0; i < 60; ++i) {
+    const float y = i % 3 == 0 ? std::nanf("") : static_cast<float>((i * 37) % 101);
+    owners.push_back(std::make_unique<Framework::GameObject>(Math::Vec3(0, y, 0)));
+    sprites.push_back(std::make_unique<Sprite>(owners.back().get(), Math::Vec2(0, 0), Math::Vec2(1, 1), 0.0f, 1));
+    sprites.back()->dirty = false;
+  }
+  Step(0.016f);
+  ASSERT_EQ(Layer(1).size(), 60u);
+  float previous = std::numeric_limits<float>::infinity();
+  for (Sprite* sprite : Layer(1)) {
+    const float y = sprite->WorldPosition().y;
+    if (std::isnan(y)) continue;
+    EXPECT_LE(y, previous);
+    previous = y;
+  }
+  EXPECT_TRUE(std::isnan(Layer(1).back()->WorldPosition().y)) << "undefined heights are drawn last";
+}
+
 TEST_F(SpriteTest, DestroyedSpritesLeaveTheirLayer) {
   auto sprite = Animated(1, 8);
   Sprite* address = sprite.get();
@@ -190,7 +214,7 @@ TEST_F(SpriteTest, DestroyedSpritesLeaveTheirLayer) {
   EXPECT_TRUE(Layer(8).empty());
 }
 
-TEST_F(SpriteTest, ArchetypeFieldsAndAnOutOfRangeLayer) {
+TEST_F(SpriteTest, ArchetypeFieldsAndOutOfRangeLayers) {
   TestSupport::TempFolder folder;
   const auto path = folder.Write("sprite.xml",
                                  "<Sprite><position Vec2=\"1,2\"/><size Vec2=\"-30,40\"/>"
@@ -210,6 +234,15 @@ TEST_F(SpriteTest, ArchetypeFieldsAndAnOutOfRangeLayer) {
   EXPECT_FLOAT_EQ(sprite.frameDelay, 0.5f);
   EXPECT_EQ(sprite.textureID, "blank") << "the default texture";
   EXPECT_EQ(sprite.currentAnimSet, "");
+
+  ::testing::internal::CaptureStderr();
+  Sprite direct(nullptr, {0, 0}, {1, 1}, 0.0f, -3);
+  direct.SetLayer(12);
+  const std::string directErrors = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(directErrors.find("Error: Sprite layer -3"), std::string::npos) << directErrors;
+  EXPECT_NE(directErrors.find("Error: Sprite layer 12"), std::string::npos) << directErrors;
+  EXPECT_EQ(direct.layer, 0);
+  EXPECT_TRUE(InLayer(0, &direct));
 }
 
 }  // namespace

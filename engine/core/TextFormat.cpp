@@ -3,6 +3,7 @@
 #include <locale.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cstdint>
@@ -58,12 +59,18 @@ float ParseFloat(const char* text) {
   return static_cast<float>(strtod_l(text, nullptr, ClassicLocale()));
 }
 
-int ParseInt(const char* text) {
+namespace {
+long long ParseClamped(const char* text, long long lowest, long long highest) {
   if (!text) return 0;
-  long long value = strtoll(text, nullptr, 10);
-  if (value > INT_MAX) return INT_MAX;
-  if (value < INT_MIN) return INT_MIN;
-  return static_cast<int>(value);
+  const long long value = strtoll(text, nullptr, 10);
+  return std::min(std::max(value, lowest), highest);
+}
+}  // namespace
+
+int ParseInt(const char* text) { return static_cast<int>(ParseClamped(text, INT_MIN, INT_MAX)); }
+
+unsigned ParseUnsigned(const std::string& text) {
+  return static_cast<unsigned>(ParseClamped(text.c_str(), INT_MIN, UINT_MAX));
 }
 
 bool ParseBool(const std::string& text) {

@@ -13,6 +13,9 @@ float ParseFloat(const char* text);
 inline float ParseFloat(const std::string& text) { return ParseFloat(text.c_str()); }
 int ParseInt(const char* text);
 inline int ParseInt(const std::string& text) { return ParseInt(text.c_str()); }
+// Reads back what either "%u" or "%d" wrote: "4000000000" and "-1" both
+// keep their 32 bits.
+unsigned ParseUnsigned(const std::string& text);
 // "false" and "0" in any letter case are false; anything else, even "", is true.
 bool ParseBool(const std::string& text);
 

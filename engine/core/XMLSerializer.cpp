@@ -74,7 +74,7 @@ std::string ValueText(const Math::Vec3& value) { return Vec3ToString(value); }
 std::string ValueText(const Math::Vec4& value) { return Vec4ToString(value); }
 
 void ParseText(const std::string& text, float& out) { out = ParseFloat(text); }
-void ParseText(const std::string& text, unsigned& out) { out = static_cast<unsigned>(ParseInt(text)); }
+void ParseText(const std::string& text, unsigned& out) { out = ParseUnsigned(text); }
 void ParseText(const std::string& text, int& out) { out = ParseInt(text); }
 void ParseText(const std::string& text, bool& out) { out = ParseBool(text); }
 void ParseText(const std::string& text, std::string& out) { out = text; }

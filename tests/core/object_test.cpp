@@ -60,6 +60,7 @@ TEST(GameObject, ComponentsStaySortedAndInitializeInIdOrder) {
   auto all = object.GetComponents();
   ASSERT_EQ(5u, all.size());
   EXPECT_EQ(&object.GetTransform(), all[0]);
+  EXPECT_EQ(static_cast<void*>(&object), static_cast<void*>(&object.GetTransform())) << "one address for both";
   EXPECT_EQ(2, object.GetComponent(2)->GetTypeId());
   // The embedded transform is not among the listed components.
   EXPECT_EQ(nullptr, object.GetComponent(Framework::ComponentId::Transform));

@@ -128,6 +128,7 @@ TEST(XMLFields, EveryTypeRoundTrips) {
   auto* root = new TiXmlElement("Settings");
   Framework::AppendField(root, "speed", "float", 0.1f);
   Framework::AppendField(root, "count", "unsigned", 42u);
+  Framework::AppendField(root, "mask", "unsigned", 4000000000u);
   Framework::AppendField(root, "offset", "int", -7);
   Framework::AppendField(root, "visible", "bool", false);
   Framework::AppendField(root, "label", "string", std::string("two words"));
@@ -149,6 +150,9 @@ TEST(XMLFields, EveryTypeRoundTrips) {
   Vec4 tint;
   EXPECT_TRUE(Framework::ReadElement(root, speed, "speed"));
   EXPECT_TRUE(Framework::ReadElement(root, count, "count"));
+  unsigned mask = 0;
+  EXPECT_TRUE(Framework::ReadElement(root, mask, "mask"));
+  EXPECT_EQ(4000000000u, mask) << "large unsigned values survive the round trip";
   EXPECT_TRUE(Framework::ReadElement(root, offset, "offset"));
   EXPECT_TRUE(Framework::ReadElement(root, visible, "visible"));
   EXPECT_TRUE(Framework::ReadElement(root, label, "label"));

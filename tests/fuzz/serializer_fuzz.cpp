@@ -94,6 +94,7 @@ void FuzzText(const uint8_t* data, size_t size) {
   Framework::ParseBool(text);
   const float value = Framework::ParseFloat(text);
   Framework::ParseInt(text);
+  Framework::ParseUnsigned(text);
   Framework::FormatFloat(value);
   Framework::FormatFixed(value);
 

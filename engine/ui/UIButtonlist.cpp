@@ -121,6 +121,9 @@ void UIButtonlist::UpdateUI(float) {
   // A copy: a button's action may change this list's buttons.
   const std::vector<std::shared_ptr<UIButton>> current = buttons;
   for (const auto& button : current) {
+    // An action may have closed this menu: a hidden button must not take
+    // the focus from the menu that opened in its place.
+    if (!enabled) return;
     if (savelastSelected && ui.IsSelected(button.get())) selected = button;
     button->Update(at);
   }

@@ -56,8 +56,8 @@ class UISystem : public System {
   // The action written as name (and argument) in a button archetype; an
   // unknown name gives an action that does nothing.
   std::function<void()> CreateButtonAction(const std::string& name, const std::string& arg);
-  // Forgets what belonged to the scene being left: the open menus and the
-  // focused button.
+  // Forgets what belonged to the scene being left: the open menus, the
+  // focused button and how long a level button has held the focus.
   void ClearSceneState();
 
   // The button with the focus of the active button list; empty when none

@@ -77,9 +77,10 @@ class ButtonListTest : public TestSupport::UIFixture {
 
   UIButtonlist* BuildList(const std::vector<ButtonSpec>& buttons, const std::string& defaultButton,
                           bool saveLast = false, const std::string& name = "UIMainMenu",
-                          const std::string& tag = "mainmenu", bool enabled = true) {
+                          const std::string& tag = "mainmenu", bool enabled = true,
+                          const std::string& onPress = kMenuKeys) {
     std::string body = Header(name, tag, enabled) + "<UIButtonlist>" + Field("defaultButton", "string", defaultButton) +
-                       Field("savelastSelected", "bool", saveLast ? "true" : "false") + kMenuKeys;
+                       Field("savelastSelected", "bool", saveLast ? "true" : "false") + onPress;
     for (const ButtonSpec& b : buttons) body += ButtonXml(b);
     body += "</UIButtonlist>";
     GameObject* object = Build(body);
@@ -268,6 +269,39 @@ TEST_F(ButtonListTest, MouseHoverSelectsAndClickPressesTheButtonUnderIt) {
   EXPECT_TRUE(flag) << "a held click presses once";
 }
 
+TEST_F(ButtonListTest, ToggleShowsItsBoolWithAndWithoutTheFocus) {
+  UIButtonlist* list = BuildList({{"Sound", 10, "Toggle", "BoolToggle", "testFlag"}, {"Back", 0}}, "Sound");
+  UIButton& toggle = *list->buttons[0];
+  Frame();
+  EXPECT_EQ(toggle.currentState, "DefaultHover");
+  Tap("SPACE");
+  EXPECT_TRUE(flag);
+  EXPECT_EQ(toggle.currentState, "SelectHover");
+  Tap("S");
+  EXPECT_EQ(toggle.currentState, "Select") << "an unfocused toggle still shows it is on";
+  flag = false;
+  Frame();
+  EXPECT_EQ(toggle.currentState, "Default");
+}
+
+TEST_F(ButtonListTest, MenuClosedByItsOwnBindingLeavesTheFocusToTheNextMenu) {
+  const std::string pauseKeys =
+      "<onPress><pause_game><useFunction string=\"MenuOverwrite\"/><sysVariable string=\"options\"/>"
+      "</pause_game></onPress>";
+  BuildList({{"Resume", 50}, {"Quit", -50}}, "Resume", false, "PausePanel", "pause", true, pauseKeys);
+  BuildList({{"Volume", 0}}, "Volume", false, "OptionsPanel", "options", false);
+  MoveMouse(0, -50);  // resting over the pause menu's Quit
+  Frame();
+  ASSERT_EQ(SelectedName(), "Quit");
+
+  // The pad's Start leaves the mouse in use, still over Quit.
+  SetPad(0, true, 0x0010);
+  Frame();
+  SetPad(0, true, 0);
+  EXPECT_EQ(ui.openMenus, std::vector<std::string>{"options"});
+  EXPECT_EQ(SelectedName(), "Volume") << "the hidden pause menu must not take the focus back";
+}
+
 TEST_F(ButtonListTest, SliderStopsAtOneAndShowsTheMutedLookNearZero) {
   GameObject* knob = Build(Header("VolumeKnob", "options") +
                            "<UIImage>" + Field("size", "Vec2", "20,20") + Field("textureID", "string", "ui_knob") +
@@ -402,6 +436,14 @@ TEST_F(LevelSelectSpinTest, HeldLevelButtonTurnsAfterTenSeconds) {
   const float resumed = mall.angle;
   for (int i = 0; i < 50; ++i) Frame(0.1f);
   EXPECT_FLOAT_EQ(mall.angle, resumed) << "coming back restarts the wait";
+
+  for (int i = 0; i < 60; ++i) Frame(0.1f);
+  ASSERT_GT(mall.angle, resumed);
+  ui.ClearSceneState();  // leaving the level select and coming back
+  list->SetEnabled(true);
+  const float onReturn = mall.angle;
+  Frame(0.1f);
+  EXPECT_FLOAT_EQ(mall.angle, onReturn) << "a new visit waits its ten seconds again";
 }
 
 }  // namespace

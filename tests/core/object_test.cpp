@@ -6,6 +6,7 @@
 #include "engine/core/GameObject.h"
 #include "engine/core/Lifetime.h"
 #include "engine/core/XMLSerializer.h"
+#include "tests/support/CoreFileSupport.h"
 #include "tests/support/TestSupport.h"
 
 using Framework::GameComponent;
@@ -123,18 +124,8 @@ TEST(Transform, ClonesAndResets) {
 TEST(Transform, WritesAndReadsItsFields) {
   TestSupport::TempFolder folder;
   const std::string path = (folder.Path() / "object.xml").string();
-  {
-    GameObject object(Vec3(1.5f, -2, 0), Vec3(2, 2, 1), 90.0f);
-    XMLSerializer writer;
-    ASSERT_TRUE(writer.Open(path, XMLSerializer::kWrite));
-    auto* root = new TiXmlElement("Object");
-    writer.GetDocument()->LinkEndChild(root);
-    auto* element = new TiXmlElement("Transform");
-    root->LinkEndChild(element);
-    writer.SetCursor(element);
-    object.GetTransform().Serialize(writer);
-    writer.Close();
-  }
+  GameObject written(Vec3(1.5f, -2, 0), Vec3(2, 2, 1), 90.0f);
+  TestSupport::SaveComponent(path, "Transform", written.GetTransform());
   XMLSerializer reader;
   ASSERT_TRUE(reader.Open(path, XMLSerializer::kRead));
   GameObject loaded;
@@ -150,19 +141,12 @@ TEST(Lifetime, WritesReadsAndClones) {
   TestSupport::TempFolder folder;
   const std::string path = (folder.Path() / "lifetime.xml").string();
   GameObject object;
-  {
-    Lifetime written(&object);
-    written.lifetime = 2.5f;
-    written.loop = false;
-    written.hideOnExpire = false;
-    written.deleteOnExpire = true;
-    XMLSerializer writer;
-    ASSERT_TRUE(writer.Open(path, XMLSerializer::kWrite));
-    auto* element = new TiXmlElement("Lifetime");
-    writer.GetDocument()->LinkEndChild(element);
-    writer.SetCursor(element);
-    written.Serialize(writer);
-  }  // the serializer saves on destruction
+  Lifetime written(&object);
+  written.lifetime = 2.5f;
+  written.loop = false;
+  written.hideOnExpire = false;
+  written.deleteOnExpire = true;
+  TestSupport::SaveComponent(path, "Lifetime", written);
   XMLSerializer reader;
   ASSERT_TRUE(reader.Open(path, XMLSerializer::kRead));
   Lifetime loaded(&object);

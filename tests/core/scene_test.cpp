@@ -14,6 +14,7 @@
 #include "engine/core/SceneManager.h"
 #include "engine/core/Scriptable.h"
 #include "engine/graphics/Camera.h"
+#include "support/CoreFileSupport.h"
 #include "support/TestSupport.h"
 
 using Framework::GetSceneManager;
@@ -280,11 +281,7 @@ class SceneIndexFileTest : public ::testing::Test {
   std::string WriteBytes(const std::string& bytes) {
     return temp.Write("x.scene", bytes).string();
   }
-  static std::string Int(int32_t value) {
-    const uint32_t bits = static_cast<uint32_t>(value);
-    return std::string{static_cast<char>(bits & 0xFF), static_cast<char>((bits >> 8) & 0xFF),
-                       static_cast<char>((bits >> 16) & 0xFF), static_cast<char>((bits >> 24) & 0xFF)};
-  }
+  static std::string Int(int32_t value) { return TestSupport::Int32Bytes(value); }
   std::vector<std::string> Read(const std::string& bytes) {
     std::vector<std::string> entries;
     EXPECT_TRUE(Framework::ReadSceneIndex(WriteBytes(bytes), entries));

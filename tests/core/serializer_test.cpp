@@ -7,6 +7,7 @@
 
 #include "engine/core/TextSerializer.h"
 #include "engine/core/XMLSerializer.h"
+#include "tests/support/CoreFileSupport.h"
 #include "tests/support/TestSupport.h"
 
 using Framework::TextSerializer;
@@ -21,7 +22,7 @@ std::string WriteBytes(const TestSupport::TempFolder& folder, const std::string&
   return folder.Write("data.bin", bytes).string();
 }
 
-std::string Int32(int value) { return std::string(reinterpret_cast<const char*>(&value), 4); }
+using TestSupport::Int32Bytes;
 
 std::string ElementText(TiXmlElement* element) {
   TiXmlPrinter printer;
@@ -56,7 +57,7 @@ TEST(TextSerializer, BinaryStringLayoutRoundTrips) {
 TEST(TextSerializer, BinaryEntryWithoutNulKeepsAllBytes) {
   TestSupport::TempFolder folder;
   TextSerializer reader;
-  ASSERT_TRUE(reader.Open(WriteBytes(folder, Int32(3) + "xyz"), true));
+  ASSERT_TRUE(reader.Open(WriteBytes(folder, Int32Bytes(3) + "xyz"), true));
   std::string value;
   reader.ReadString(value);
   EXPECT_EQ("xyz", value);
@@ -71,9 +72,9 @@ TEST(TextSerializer, BadBinaryFilesEndCleanly) {
   const Case cases[] = {
       {"empty file", ""},
       {"truncated count", std::string("\x02\x00", 2)},
-      {"truncated string", Int32(10) + "abc"},
-      {"negative length", Int32(-1) + "abcdef"},
-      {"huge length", Int32(2147483647) + "abc"},
+      {"truncated string", Int32Bytes(10) + "abc"},
+      {"negative length", Int32Bytes(-1) + "abcdef"},
+      {"huge length", Int32Bytes(2147483647) + "abc"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

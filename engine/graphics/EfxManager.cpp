@@ -1,5 +1,7 @@
 #include "engine/graphics/EfxManager.h"
 
+#include <algorithm>
+
 #include "engine/core/Engine.h"
 #include "engine/core/GameObject.h"
 #include "engine/core/GameObjectFactory.h"
@@ -11,8 +13,22 @@ namespace Framework {
 
 // ---- EfxObject ------------------------------------------------------------------
 
-EfxObject::EfxObject(const std::string& effectName, GameObject* carrier)
-    : name(effectName), object(carrier), sprite(carrier ? carrier->GetComponent<Sprite>() : nullptr) {}
+EfxObject::EfxObject(const std::string& effectName, GameObject* carrying)
+    : name(effectName),
+      object(carrying),
+      sprite(carrying ? carrying->GetComponent<Sprite>() : nullptr),
+      carrier(GetFactory().GetHandle(carrying)),
+      carrierTracked(!carrier.expired()) {}
+
+bool EfxObject::HasObject() {
+  if (carrierTracked && carrier.expired()) {
+    object = nullptr;
+    sprite = nullptr;
+    playing = false;
+    ClearTarget();
+  }
+  return object != nullptr;
+}
 
 void EfxObject::ClearTarget() {
   target.reset();
@@ -21,21 +37,23 @@ void EfxObject::ClearTarget() {
 }
 
 void EfxObject::Attach(Transform* followed, const Math::Vec3& where) {
-  if (followed == nullptr) return;
+  if (followed == nullptr || !HasObject()) return;
   target = GetFactory().GetHandle(followed->GetOwner());
   following = !target.expired();
   offset = where;
-  if (object) object->GetTransform().position = followed->position + offset;
+  object->GetTransform().position = followed->position + offset;
 }
 
 void EfxObject::Stop() {
+  HasObject();
   playing = false;
   if (sprite) sprite->SetEnabled(false);
   ClearTarget();
 }
 
 void EfxObject::Show(const Math::Vec3& position, float duration, const std::string& animation) {
-  if (object) object->GetTransform().position = position;
+  if (!HasObject()) return;
+  object->GetTransform().position = position;
   ClearTarget();
   if (sprite && !animation.empty()) sprite->PlayAnimation(animation);
   playing = true;
@@ -44,14 +62,14 @@ void EfxObject::Show(const Math::Vec3& position, float duration, const std::stri
 }
 
 void EfxObject::Tick(float dt) {
-  if (!playing) return;
+  if (!HasObject() || !playing) return;
   remaining -= dt;
   if (following) {
     const std::shared_ptr<GameObject> followed = target.lock();
     if (!followed) {
       // The target is gone: stay where it was last seen.
       following = false;
-    } else if (object) {
+    } else {
       object->GetTransform().position = followed->GetTransform().position + offset;
     }
   }
@@ -85,12 +103,16 @@ void EfxManager::LoadSceneEffects() {
 
 std::shared_ptr<EfxObject> EfxManager::IdleCopy(const std::string& name) {
   std::vector<std::shared_ptr<EfxObject>>& pool = pools[name];
+  // Copies whose objects were destroyed can never show again.
+  pool.erase(std::remove_if(pool.begin(), pool.end(), [](const auto& copy) { return !copy->HasObject(); }),
+             pool.end());
   for (const auto& copy : pool) {
     if (!copy->playing) return copy;
   }
   // Every copy is busy: clone the prototype into the current scene.
-  if (scene == nullptr) return nullptr;
-  const std::shared_ptr<GameObject> clone = GetFactory().Clone(prototypes[name]->object);
+  EfxObject& prototype = *prototypes[name];
+  if (scene == nullptr || !prototype.HasObject()) return nullptr;
+  const std::shared_ptr<GameObject> clone = GetFactory().Clone(prototype.object);
   if (!clone) return nullptr;
   scene->objects.push_back(clone.get());
   pool.push_back(std::make_shared<EfxObject>(name, clone.get()));

@@ -30,6 +30,9 @@ class EfxObject {
   // One frame: count down, follow; hides itself when the time is up.
   void Tick(float dt);
   bool IsFollowing() const { return following; }
+  // False once the carrying object has been destroyed; object and sprite
+  // are then null.
+  bool HasObject();
 
   std::string name;
   GameObject* object;
@@ -41,6 +44,10 @@ class EfxObject {
 
  private:
   void ClearTarget();
+  // The carrier through a weak handle when the object factory owns it, so
+  // a copy whose object was destroyed stops touching it.
+  std::weak_ptr<GameObject> carrier;
+  bool carrierTracked = false;
   // The followed object, through a weak handle, so a destroyed target is
   // noticed instead of read.
   std::weak_ptr<GameObject> target;

@@ -129,6 +129,24 @@ TEST_F(EffectsTest, ADestroyedTargetIsLeftBehindSafely) {
   EXPECT_FLOAT_EQ(mark->object->GetTransform().position.y, 18.0f);
 }
 
+TEST_F(EffectsTest, DestroyedEffectObjectsAreNeverTouchedAgain) {
+  auto shown = manager().Play("Emote", Math::Vec3(0, 0, 0), std::numeric_limits<float>::max(), "").lock();
+  ASSERT_TRUE(shown);
+  Framework::GetFactory().QueueDestroy(shown->object);
+  Framework::GetFactory().QueueDestroy(scene.FindObject("Dots"));
+  Framework::GetFactory().Update(0.0f);
+  manager().Update();
+  manager().Stop("Emote");
+  EXPECT_FALSE(shown->playing);
+  EXPECT_EQ(shown->object, nullptr);
+
+  auto replacement = manager().Play("Emote", Math::Vec3(5, 0, 0), 1.0f, "").lock();
+  ASSERT_TRUE(replacement) << "a fresh copy of the prototype";
+  EXPECT_NE(replacement, shown);
+  EXPECT_EQ(PoolSize("Emote"), 1u);
+  EXPECT_TRUE(manager().Play("Dots", Math::Vec3(0, 0, 0), 1.0f, "").expired()) << "its prototype is gone";
+}
+
 TEST_F(EffectsTest, PlayWithoutASceneCannotCloneAndSaysSoWithAnEmptyHandle) {
   manager().SetScene(nullptr);
   EXPECT_TRUE(manager().Play("Emote", Math::Vec3(0, 0, 0), 1.0f, "").expired());

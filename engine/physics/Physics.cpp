@@ -1,5 +1,7 @@
 #include "engine/physics/Physics.h"
 
+#include <cmath>
+
 #include "engine/core/Engine.h"
 #include "engine/core/GameObject.h"
 #include "engine/physics/AABB.h"
@@ -7,6 +9,7 @@
 #include "engine/physics/Collision.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/physics/Shape.h"
+#include "engine/physics/VectorOps.h"
 
 namespace Framework {
 
@@ -58,6 +61,10 @@ void Physics::EnforceWalkability() {
     if (grid.IsWalkable(body->mPosition.x, body->mPosition.y)) continue;
     body->mPosition = body->prevPosition;
     body->velocity = body->velocity * -2.0f;
+    // A body stuck on blocked ground doubles its speed every step; stop it
+    // before that overflows and the infinity turns into NaN in the steering
+    // and the contacts.
+    if (!IsFinite(body->velocity)) body->velocity = Math::Vector3<float>();
   }
 }
 
@@ -82,7 +89,12 @@ void Physics::CollectCandidates() {
     if (!body || !layers.IsValid(body->layer_id)) continue;
     const AABB* box = static_cast<const AABB*>(shape);
     // The bounds come from the transform, that is the position at the start of the step.
-    candidates.push_back({box->GetMin().x, box->GetMax().x, body->layer_id, body->mIsStatic, index});
+    const float min = box->GetMin().x;
+    const float max = box->GetMax().x;
+    // A box at a non-finite place cannot be ordered; left in, it would
+    // unsort the list and hide real overlaps between the other boxes.
+    if (!std::isfinite(min) || !std::isfinite(max)) continue;
+    candidates.push_back({min, max, body->layer_id, body->mIsStatic, index});
     candidateBodies[index] = body;
   }
 }

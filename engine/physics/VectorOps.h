@@ -1,4 +1,6 @@
 #pragma once
+#include <cmath>
+
 #include "engine/core/Vector.h"
 
 namespace Math {
@@ -15,5 +17,8 @@ inline Vector3<float> Normalized(const Vector3<float>& v) {
 namespace Framework {
 
 inline float LengthSquared(const Math::Vector3<float>& v) { return Math::Dot(v, v); }
+inline bool IsFinite(const Math::Vector3<float>& v) {
+  return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
 
 }  // namespace Framework

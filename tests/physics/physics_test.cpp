@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 
 #include "engine/core/Engine.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/physics/Physics.h"
+#include "engine/physics/VectorOps.h"
 #include "support/PhysicsWorld.h"
 #include "support/TestSupport.h"
 
@@ -63,6 +65,26 @@ TEST_F(PhysicsStep, BlockedGroundSendsTheBodyBackAtDoubleSpeed) {
   EXPECT_EQ(body.velocity, Vec3(-20, -4, 0));
   EXPECT_EQ(ghost.mPosition.x, 25.0f);
   EXPECT_EQ(bare.mPosition.x, 25.0f);
+}
+
+TEST_F(PhysicsStep, ABodyTrappedOnBlockedGroundKeepsAFiniteVelocity) {
+  // Far off the grid every place it tries is blocked, so it is sent back every step.
+  Body& trapped = PhysicsWorld::BodyOf(world.AddBox({Vec3(1e6f, 0, 0), 1, 1, 0, false, Vec3(1, 0, 0)}));
+  for (int step = 0; step < 200; ++step) GetPhysics().Step();
+  EXPECT_TRUE(IsFinite(trapped.velocity)) << trapped.velocity.x;
+  EXPECT_EQ(trapped.GetOwnerTransform()->position, Vec3(1e6f, 0, 0));
+}
+
+TEST_F(PhysicsStep, ABoxAtANonFinitePlaceHidesNoOtherOverlap) {
+  // In this list order a NaN minimum used to leave the sorted list out of
+  // order, so the sweep stopped before reaching the overlapping pair.
+  world.AddBox({Vec3(5.75f, 100, 0), 0.75f, 0.75f});
+  world.AddBox({Vec3(std::numeric_limits<float>::quiet_NaN(), 0, 0), 0.75f, 0.75f});
+  Body& left = PhysicsWorld::BodyOf(world.AddBox({Vec3(3.75f, 0, 0), 0.75f, 0.75f}));
+  Body& right = PhysicsWorld::BodyOf(world.AddBox({Vec3(4.75f, 0, 0), 0.75f, 0.75f}));
+  GetPhysics().Step();
+  EXPECT_TRUE(left.colliding);
+  EXPECT_TRUE(right.colliding);
 }
 
 // Whether one step finds two overlapping boxes with these settings in contact.

@@ -11,7 +11,11 @@ class StepAccumulator {
   static constexpr float kCap = 0.083333336f;   // 1/12 s
 
   // Adds a frame's time; true when one step is due (its time is then taken off).
+  // A frame time that is negative or not a number counts as none: added in,
+  // it could leave the debt NaN or hugely negative, and no step would ever
+  // run again.
   bool Advance(float dt) {
+    if (!(dt > 0.0f)) dt = 0.0f;
     owed += dt;
     if (owed > kCap) owed = kCap;
     if (owed > kStep) {

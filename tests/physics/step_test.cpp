@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <vector>
 
 #include "engine/physics/CollisionLayers.h"
@@ -22,6 +23,13 @@ TEST(StepAccumulator, RunsAtMostOneStepAndKeepsTheRest) {
   StepAccumulator small;
   EXPECT_FALSE(small.Advance(0.01f));
   EXPECT_TRUE(small.Advance(0.01f));
+
+  // A broken frame time must not stall the simulation for good.
+  StepAccumulator broken;
+  EXPECT_FALSE(broken.Advance(std::numeric_limits<float>::quiet_NaN()));
+  EXPECT_FALSE(broken.Advance(-1e30f));
+  EXPECT_TRUE(broken.Advance(0.02f));
+  EXPECT_NEAR(broken.Owed(), 0.0033333f, 1e-6f);
 }
 
 TEST(CollisionLayers, PlayersAndGuestsPassThroughEachOther) {

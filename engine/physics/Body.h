@@ -1,4 +1,5 @@
 #pragma once
+#include <cmath>
 #include <cstdint>
 
 #include "engine/core/GameComponent.h"
@@ -31,7 +32,13 @@ class Body : public GameComponent {
 
   // Advances one fixed step from the owner transform's position.
   void Integrate(float step);
-  void RecomputeInverseMass() { InvMass = Mass == 0.0f ? 0.0f : 1.0f / Mass; }
+  // A mass of 0, and one whose inverse is not a finite number (NaN, or too
+  // small to invert), gives an immovable body rather than a push of NaN or
+  // infinity that would carry into every body it touches.
+  void RecomputeInverseMass() {
+    const float inverse = Mass == 0.0f ? 0.0f : 1.0f / Mass;
+    InvMass = std::isfinite(inverse) ? inverse : 0.0f;
+  }
 
   Math::Vector3<float> mPosition;
   Math::Vector3<float> prevPosition;

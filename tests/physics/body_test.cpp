@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "engine/physics/Physics.h"
@@ -41,6 +42,12 @@ TEST(Body, InverseMassComesFromMassAndJoiningTwiceIsOnce) {
   body.Initialize();
   EXPECT_FLOAT_EQ(body.InvMass, 0.0f);
   EXPECT_EQ(GetPhysics().Bodies().size(), 1u);
+  // Masses with no finite inverse give an immovable body, never NaN or infinity.
+  for (const float mass : {std::numeric_limits<float>::quiet_NaN(), 1e-40f}) {
+    body.Mass = mass;
+    body.Initialize();
+    EXPECT_EQ(body.InvMass, 0.0f) << mass;
+  }
 }
 
 TEST(Body, CloneKeepsMotionButNotTheLayer) {

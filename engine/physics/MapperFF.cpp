@@ -39,8 +39,9 @@ bool ReadGridFile(std::istream& in, int worldWidth, int worldHeight, GridFile& g
   if (!ReadDimension(in, "Width", worldWidth, grid.columns)) return false;
   if (!ReadDimension(in, "Height", worldHeight, grid.rows)) return false;
   // Both counts are bounded by the world size, so the product fits in size_t.
+  // The cells grow as they are read, so a short file claiming a huge grid
+  // allocates no more than it holds.
   const size_t count = static_cast<size_t>(grid.columns) * static_cast<size_t>(grid.rows);
-  grid.cells.resize(count);
   for (size_t i = 0; i < count; ++i) {
     long long value = 0;
     if (!(in >> value)) {
@@ -48,7 +49,7 @@ bool ReadGridFile(std::istream& in, int worldWidth, int worldHeight, GridFile& g
       return false;
     }
     // Only the low 8 bits of each value are kept.
-    grid.cells[i] = static_cast<uint8_t>(static_cast<unsigned long long>(value) & 0xFFu);
+    grid.cells.push_back(static_cast<uint8_t>(static_cast<unsigned long long>(value) & 0xFFu));
   }
   return true;
 }

@@ -159,6 +159,12 @@ TEST_F(Resolution, StaticAndMasslessBodiesKeepStill) {
   EXPECT_EQ(b->velocity, Vec3(-1, 0, 0));
 
   contacts.Clear();
+  b->mIsStatic = true;  // both static: neither moves
+  EXPECT_EQ(Resolve(Vec3(1, 0, 0)).changeB, Vec3());
+  EXPECT_EQ(b->velocity, Vec3(-1, 0, 0));
+
+  contacts.Clear();
+  a->mIsStatic = b->mIsStatic = false;
   a->InvMass = b->InvMass = 0.0f;  // nothing moves and nothing divides by zero
   const Contact& contact = Resolve(Vec3(1, 0, 0));
   EXPECT_EQ(contact.changeA, Vec3());

@@ -41,6 +41,9 @@ TEST_F(Steering, FromRestTheVelocityPointsAtTheTarget) {
 
   moveable->MoveTowards(Vec3(10, 10, 0));  // the body's own position: unchanged
   EXPECT_NEAR(body->velocity.y, 1.6f, 1e-5f);
+  moveable->mSpeed = 0.0f;
+  moveable->MoveInDirection(0.0f);  // no speed, no target: unchanged
+  EXPECT_NEAR(body->velocity.y, 1.6f, 1e-5f);
 }
 
 TEST_F(Steering, TheOldVelocityBendsTowardsTheTarget) {

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "engine/graphics/Debug.h"
+#include "engine/physics/OBB.h"
 #include "engine/physics/Physics.h"
 #include "engine/physics/Sphere.h"
 #include "support/PhysicsWorld.h"
@@ -48,11 +49,12 @@ TEST(Shapes, ListedFromConstructionAndCloneToDestruction) {
     box.mRadiusX = 4.0f;
     box.enabled = false;
     Sphere circle(&first);
+    OBB oriented(&first);
     std::unique_ptr<GameComponent> copy(box.Clone(&second));
     EXPECT_EQ(static_cast<AABB&>(*copy).mRadiusX, 4.0f);
     EXPECT_TRUE(static_cast<AABB&>(*copy).enabled);
-    EXPECT_EQ(GetDebug().Shapes().size(), 3u);
-    EXPECT_EQ(GetPhysics().Shapes().size(), 2u);  // circles stay out of the sweep
+    EXPECT_EQ(GetDebug().Shapes().size(), 4u);
+    EXPECT_EQ(GetPhysics().Shapes().size(), 2u);  // circles and oriented boxes stay out of the sweep
   }
   EXPECT_TRUE(GetDebug().Shapes().empty());
   EXPECT_TRUE(GetPhysics().Shapes().empty());

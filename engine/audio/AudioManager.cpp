@@ -122,12 +122,14 @@ void AudioManager::PlayBGM(const std::string& name) {
   if (!GetEngine().soundEnabled) return;
   device_->Stop(musicChannel);
   musicChannel = StartTrack(name, false, "BGM Index out of bounds\n");
+  ApplyVolumes();  // a fresh channel would start at full volume
 }
 
 void AudioManager::PlayDrum(const std::string& name) {
   if (!GetEngine().soundEnabled) return;
   device_->Stop(drumChannel);
   drumChannel = StartTrack(name, true, "Drum Index out of bounds\n");
+  ApplyVolumes();
 }
 
 Platform::AudioChannel AudioManager::StartTrack(const std::string& name, bool drums, const char* failMessage) {
@@ -147,8 +149,6 @@ void AudioManager::StopAll() {
   device_->Stop(musicChannel);
   device_->Stop(drumChannel);
 }
-
-void AudioManager::StopLastEffect() { device_->Stop(lastEffectChannel); }
 
 AudioManager& GetAudioManager() {
   static AudioManager instance;

@@ -43,8 +43,6 @@ class AudioManager : public System {
   void PlayDrum(const std::string& name);
   // Stops the music and the drums; effects play on.
   void StopAll();
-  // Stops the most recently started effect (scenes do this when they end).
-  void StopLastEffect();
 
   Platform::AudioGroup effectsGroup = 0;
   Platform::AudioGroup musicGroup = 0;

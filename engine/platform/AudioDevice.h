@@ -27,23 +27,24 @@ class AudioDevice {
   virtual std::string LastError() const = 0;
   // Stops everything and releases every sound and the output itself.
   virtual void Close() = 0;
-  // Once per frame: starts the tracks asked for since the last call (music
-  // and drums together), and effects whose group has been resumed.
+  // Once per frame: starts the tracks asked for since the last call, music
+  // and drums together.
   virtual void Update() = 0;
 
   virtual AudioGroup CreateGroup(const std::string& name) = 0;
   virtual void SetGroupVolume(AudioGroup group, float volume) = 0;  // 0..1
-  // A paused group keeps its channels where they are; an effect started in
-  // a paused group waits, silent, until the group is resumed.
+  // A paused group keeps its channels where they are; an effect or track
+  // started in a paused group waits, silent, until the group is resumed.
   virtual void SetGroupPaused(AudioGroup group, bool paused) = 0;
 
-  // Decodes a whole effect file; 0 when it cannot be read.
+  // Decodes a whole effect file; 0 when it cannot be read or holds no sound.
   virtual AudioSound LoadEffect(const std::string& path) = 0;
   // Starts a loaded effect once; several effects may overlap. 0 when the
   // sound is unknown or every channel is busy.
   virtual AudioChannel PlayEffect(AudioSound sound, AudioGroup group) = 0;
   // The looping music track: opens the file as a stream, frees the track it
-  // replaces, and starts at the next Update. 0 when the file cannot be read.
+  // replaces, and starts at the next Update. 0 when the file cannot be read
+  // or holds no sound.
   virtual AudioChannel PlayMusic(const std::string& path, AudioGroup group) = 0;
   // The looping drum track laid over the music; like PlayMusic.
   virtual AudioChannel PlayDrums(const std::string& path, AudioGroup group) = 0;

@@ -115,17 +115,16 @@ void SdlAudioDevice::Close() {
 }
 
 void SdlAudioDevice::Update() {
-  if (!open_) return;
-  const bool startDrums = slots_[kDrumSlot].pending && !GroupPaused(slots_[kDrumSlot].group);
-  const bool startMusic = slots_[MusicSlot()].pending && !GroupPaused(slots_[MusicSlot()].group);
-  if (startDrums || startMusic) {
-    // Music and drums loop in step only if they begin in the same buffer.
-    MixerHold hold(mixerDevice_);
-    if (startDrums) Start(kDrumSlot);
-    if (startMusic) Start(MusicSlot());
-  }
-  for (int slot = kDrumSlot + 1; slot < MusicSlot(); ++slot) {
-    if (slots_[slot].pending && !GroupPaused(slots_[slot].group)) Start(slot);
+  if (open_) StartWaiting();
+}
+
+void SdlAudioDevice::StartWaiting() {
+  const auto ready = [this](const Slot& slot) { return slot.pending && !GroupPaused(slot.group); };
+  if (std::none_of(slots_.begin(), slots_.end(), ready)) return;
+  // Music and drums loop in step only if they begin in the same buffer.
+  MixerHold hold(mixerDevice_);
+  for (int slot = 0; slot < static_cast<int>(slots_.size()); ++slot) {
+    if (ready(slots_[slot])) Start(slot);
   }
 }
 
@@ -162,18 +161,33 @@ void SdlAudioDevice::SetGroupPaused(AudioGroup group, bool paused) {
   MixerHold hold(mixerDevice_);  // music and drums resume in step
   for (int slot = 0; slot < static_cast<int>(slots_.size()); ++slot) {
     const Slot& member = slots_[slot];
-    // Waiting sounds are not in the mixer yet; Update starts them.
+    // Waiting sounds are not in the mixer yet; they start below.
     if (member.handle != 0 && member.group == group && !member.pending) Pause(slot, paused);
   }
+  // A track asked for while paused starts with the ones resumed here.
+  if (!paused) StartWaiting();
+}
+
+Mix_Chunk* SdlAudioDevice::LoadChunk(const std::string& path) {
+  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
+  if (!chunk) {
+    lastError_ = Mix_GetError();
+    return nullptr;
+  }
+  // A file cut short before its first sound decodes to nothing, which the
+  // mixer refuses to play; it counts as unreadable.
+  if (chunk->alen == 0) {
+    Mix_FreeChunk(chunk);
+    lastError_ = path + " holds no sound";
+    return nullptr;
+  }
+  return chunk;
 }
 
 AudioSound SdlAudioDevice::LoadEffect(const std::string& path) {
   if (!open_) return 0;
-  Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-  if (!chunk) {
-    lastError_ = Mix_GetError();
-    return 0;
-  }
+  Mix_Chunk* chunk = LoadChunk(path);
+  if (!chunk) return 0;
   effects_.push_back(chunk);
   return static_cast<AudioSound>(effects_.size());
 }
@@ -194,6 +208,11 @@ AudioChannel SdlAudioDevice::PlayMusic(const std::string& path, AudioGroup group
     lastError_ = Mix_GetError();
     return 0;
   }
+  if (Mix_MusicDuration(next) == 0.0) {  // unknown is negative, and may play
+    Mix_FreeMusic(next);
+    lastError_ = path + " holds no sound";
+    return 0;
+  }
   Halt(MusicSlot());
   if (music_) Mix_FreeMusic(music_);
   music_ = next;
@@ -202,11 +221,8 @@ AudioChannel SdlAudioDevice::PlayMusic(const std::string& path, AudioGroup group
 
 AudioChannel SdlAudioDevice::PlayDrums(const std::string& path, AudioGroup group) {
   if (!open_ || !FindGroup(group)) return 0;
-  Mix_Chunk* next = Mix_LoadWAV(path.c_str());
-  if (!next) {
-    lastError_ = Mix_GetError();
-    return 0;
-  }
+  Mix_Chunk* next = LoadChunk(path);
+  if (!next) return 0;
   Halt(kDrumSlot);
   if (drums_) Mix_FreeChunk(drums_);
   drums_ = next;

@@ -61,6 +61,10 @@ class SdlAudioDevice : public AudioDevice {
   int MusicSlot() const { return channelCount_; }
   Group* FindGroup(AudioGroup group);
   bool GroupPaused(AudioGroup group);
+  // Decoded whole; null (with lastError_) when unreadable or empty.
+  Mix_Chunk* LoadChunk(const std::string& path);
+  // Starts the sounds waiting in groups that are not paused.
+  void StartWaiting();
   int FindSlot(AudioChannel handle) const;
   AudioChannel Claim(int slot, AudioGroup group, Mix_Chunk* chunk);
   int FreeEffectSlot() const;

@@ -177,8 +177,6 @@ TEST_F(AudioManagerTest, StopAllSilencesTheTracksButNotTheEffects) {
   EXPECT_FALSE(device_->Audible(audio_.musicChannel));
   EXPECT_FALSE(device_->Audible(audio_.drumChannel));
   EXPECT_TRUE(device_->Audible(audio_.lastEffectChannel));
-  audio_.StopLastEffect();
-  EXPECT_FALSE(device_->Audible(audio_.lastEffectChannel));
 }
 
 TEST_F(AudioManagerTest, LosingFocusPausesEverythingUntilItReturns) {
@@ -255,6 +253,24 @@ TEST_F(AudioManagerTest, LoweringTheMusicVolumeActsAtOnceAndAllVolumesAreClamped
   audio_.Update(0.016f);
   EXPECT_EQ(device_->groups[audio_.effectsGroup - 1].volume, 0.0f);
   EXPECT_EQ(Channel(audio_.drumChannel).volume, 0.0f);
+}
+
+TEST_F(AudioManagerTest, ANewTrackStartsAtTheCurrentLevelsNotAtFullVolume) {
+  Start();
+  audio_.musicVolume = 0.2f;
+  audio_.Update(0.016f);
+  audio_.PlayBGM("Level1");
+  audio_.PlayDrum("Level1Drum");
+  EXPECT_FLOAT_EQ(Channel(audio_.musicChannel).volume, 0.2f);
+  EXPECT_FLOAT_EQ(Channel(audio_.drumChannel).volume, 0.2f);
+
+  // Faded out by the pause: new music stays silent, new drums do not.
+  Framework::GetEngine().paused = true;
+  audio_.Update(1.0f);
+  audio_.PlayBGM("Level2");
+  audio_.PlayDrum("Level2Drum");
+  EXPECT_EQ(Channel(audio_.musicChannel).volume, 0.0f);
+  EXPECT_FLOAT_EQ(Channel(audio_.drumChannel).volume, 0.2f);
 }
 
 TEST_F(AudioManagerTest, WithTheSoundFlagClearedPlayCallsDoNothingAtAll) {

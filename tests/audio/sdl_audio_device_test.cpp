@@ -187,6 +187,55 @@ TEST_F(SdlAudioDeviceTest, AStoppedOrReplacedTrackFallsSilent) {
   EXPECT_EQ(Loudest(samples, samples.size() - kRate / 5), 0);
 }
 
+// The game's own files cut short on disk, as a crash while copying leaves them.
+class DamagedFileTest : public SdlAudioDeviceTest {
+ protected:
+  std::string Cut(const std::string& source, size_t bytes) {
+    const std::string whole = TestSupport::ReadFile(std::string(CORVIDALE_SOURCE_ROOT) + "/" + source);
+    const auto path = folder_.Path() / ("cut" + std::to_string(++cuts_) + ".ogg");
+    std::ofstream(path, std::ios::binary) << whole.substr(0, bytes);
+    return path.string();
+  }
+  // Bytes up to the first page that carries sound: the headers alone.
+  static size_t HeadersEnd(const std::string& ogg) {
+    for (size_t page = ogg.find("OggS"); page != std::string::npos; page = ogg.find("OggS", page + 4)) {
+      uint64_t granule = 0;
+      std::memcpy(&granule, ogg.data() + page + 6, sizeof granule);
+      if (granule != 0) return page;
+    }
+    return ogg.size();
+  }
+  void ExpectUnreadable(const std::string& path) {
+    EXPECT_EQ(device_->LoadEffect(path), 0u);
+    EXPECT_EQ(device_->PlayMusic(path, music_), 0u);
+    EXPECT_EQ(device_->PlayDrums(path, music_), 0u);
+    EXPECT_NE(device_->LastError(), "");
+  }
+  int cuts_ = 0;
+};
+
+TEST_F(DamagedFileTest, AFileCutBeforeItsFirstSoundIsRefused) {
+  const char* source = "Resources/sounds/Siren.ogg";
+  ExpectUnreadable(Cut(source, 0));
+  ExpectUnreadable(Cut(source, 100));
+  const size_t headers = HeadersEnd(TestSupport::ReadFile(std::string(CORVIDALE_SOURCE_ROOT) + "/" + source));
+  ExpectUnreadable(Cut(source, headers));
+  EXPECT_NE(device_->LastError().find("holds no sound"), std::string::npos);
+}
+
+TEST_F(DamagedFileTest, AFileCutShortPlaysWhatIsLeft) {
+  const auto effect = device_->LoadEffect(Cut("Resources/sounds/Siren.ogg", 12000));
+  ASSERT_NE(effect, 0u);
+  device_->PlayEffect(effect, effects_);
+  const auto music = Cut("Resources/music/Level2Drum.ogg", 9000);
+  ASSERT_NE(device_->PlayMusic(music, music_), 0u);
+  ASSERT_NE(device_->PlayDrums(music, music_), 0u);
+  Run(1.0);  // several times round the short loops
+  const auto samples = Output();
+  EXPECT_GT(Loudest(samples, 0, kRate / 4), 5000);
+  EXPECT_GT(Loudest(samples, samples.size() - kRate / 2), 2000);
+}
+
 // Every file the game's lists name decodes.
 TEST(GameSounds, EveryListedFileLoads) {
   setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/core/Engine.h"
+#include "engine/core/EventSystem.h"
 #include "engine/core/GameObjectFactory.h"
 #include "engine/core/InputManager.h"
 #include "engine/core/SceneIndexFile.h"
@@ -204,10 +205,13 @@ TEST_F(SceneManagerTest, SwitchShutsTheOldSceneDownBeforeLoadingTheNext) {
   scenes.ChangeScene("a");
   SettleFade();
   log.clear();
+  // An event still waiting out its delay must not outlive its scene.
+  Framework::GetEventSystem().AddEvent(Framework::MakeTimedEvent(60.0f, 0.0f, [this] { log.push_back("stale"); }));
   scenes.ChangeScene("b");
   SettleFade();
   EXPECT_EQ(log, (std::vector<std::string>{"game.ObjectsDestroyed", "a.Free", "a.Unload", "b.Load",
                                            "game.SceneStarting", "b.Initialize"}));
+  EXPECT_EQ(Framework::GetEventSystem().QueuedCount(), 0u);
 }
 
 TEST_F(SceneManagerTest, SwitchResetsTheCameraAndTheGraphicsReadsTheFade) {

@@ -482,7 +482,7 @@ class Loop:
         for at, beats, midi in line:
             self.note(instrument, offset + at, beats, midi, gain)
 
-    def pattern(self, kit, name, steps, per_beat, gain=1.0, bars=None, accent=None):
+    def pattern(self, kit, name, steps, per_beat, gain=1.0, bars=None):
         """A one-bar step pattern ('x' hit, 'o' soft hit) repeated over the loop."""
         bar_beats = len(steps) / per_beat
         for bar in range(int(self.beats / bar_beats)):
@@ -503,22 +503,24 @@ def melody_from(text):
     return line
 
 
+def chord_at(symbols, at):
+    """The chord sounding at beat `at` of a bar written as one chord symbol,
+    or two separated by '/', each taking half the bar."""
+    halves = symbols.split("/")
+    return halves[min(int(at * len(halves) / 4), len(halves) - 1)]
+
+
 def comp(loop, instrument, progression, rhythm, gain, low=53):
-    """Chords on the given beats of each bar, one chord symbol per bar (or two
-    separated by '/', each taking half the bar)."""
+    """Chords on the given beats of each bar."""
     for bar, symbols in enumerate(progression):
-        halves = symbols.split("/")
         for at, beats in rhythm:
-            symbol = halves[min(int(at * len(halves) / 4), len(halves) - 1)]
-            loop.chord(instrument, bar * 4 + at, beats, symbol, gain, low)
+            loop.chord(instrument, bar * 4 + at, beats, chord_at(symbols, at), gain, low)
 
 
 def bass_line(loop, instrument, progression, rhythm, gain, fifth_on=(), low=36):
     for bar, symbols in enumerate(progression):
-        halves = symbols.split("/")
         for at, beats in rhythm:
-            symbol = halves[min(int(at * len(halves) / 4), len(halves) - 1)]
-            note = bass_note(symbol, low) + (7 if at in fifth_on else 0)
+            note = bass_note(chord_at(symbols, at), low) + (7 if at in fifth_on else 0)
             loop.note(instrument, bar * 4 + at, beats, note, gain)
 
 
@@ -578,9 +580,23 @@ LEVELS = {
 }
 
 
+def level_loop(level):
+    """An empty loop of the level's length, and the level's progression."""
+    bpm, progression = LEVELS[level]
+    return Loop(bpm, len(progression)), progression
+
+
+def level_drums(rng, level, patterns):
+    """The level's drum track: (drum, steps, steps per beat, gain[, bars])."""
+    loop, _ = level_loop(level)
+    kit = DrumKit(rng)
+    for name, steps, per_beat, gain, *bars in patterns:
+        loop.pattern(kit, name, steps, per_beat, gain, bars=bars[0] if bars else None)
+    return loop.buffer
+
+
 def level1(rng):
-    bpm, progression = LEVELS[1]
-    loop = Loop(bpm, len(progression))
+    loop, progression = level_loop(1)
     # bossa comping and the bass on the kick's dotted rhythm
     comp(loop, epiano, progression, [(0, 1), (1.5, 1), (3, 0.5), (3.5, 0.5)], 0.3, low=55)
     bass_line(loop, bass, progression, [(0, 1.5), (1.5, 0.5), (2, 1.5), (3.5, 0.5)], 0.6,
@@ -593,19 +609,16 @@ def level1(rng):
 
 
 def level1_drums(rng):
-    bpm, progression = LEVELS[1]
-    loop = Loop(bpm, len(progression))
-    kit = DrumKit(rng)
-    loop.pattern(kit, "kick", "x..xx..x", 2, 0.7)
-    loop.pattern(kit, "rim", "x..x..x...x..x..", 4, 0.45)  # bossa clave
-    loop.pattern(kit, "shaker", "xoxoxoxoxoxoxoxo", 4, 0.6)
-    loop.pattern(kit, "ride", "x.x.x.x.", 2, 0.5)
-    return loop.buffer
+    return level_drums(rng, 1, [
+        ("kick", "x..xx..x", 2, 0.7),
+        ("rim", "x..x..x...x..x..", 4, 0.45),  # bossa clave
+        ("shaker", "xoxoxoxoxoxoxoxo", 4, 0.6),
+        ("ride", "x.x.x.x.", 2, 0.5),
+    ])
 
 
 def level2(rng):
-    bpm, progression = LEVELS[2]
-    loop = Loop(bpm, len(progression))
+    loop, progression = level_loop(2)
     # disco octaves in the bass, off-beat stabs and strings over them
     for bar, symbol in enumerate(progression):
         root = bass_note(symbol, 40)
@@ -622,25 +635,21 @@ def level2(rng):
 
 
 def level2_drums(rng):
-    bpm, progression = LEVELS[2]
-    loop = Loop(bpm, len(progression))
-    kit = DrumKit(rng)
-    loop.pattern(kit, "kick", "x...x...x...x...", 4, 0.8)
-    loop.pattern(kit, "snare", "....x.......x...", 4, 0.55)
-    loop.pattern(kit, "hat", "xoxoxoxoxoxoxoxo", 4, 0.7)
-    loop.pattern(kit, "open_hat", "..x...x...x...x.", 4, 0.35)
-    return loop.buffer
+    return level_drums(rng, 2, [
+        ("kick", "x...x...x...x...", 4, 0.8),
+        ("snare", "....x.......x...", 4, 0.55),
+        ("hat", "xoxoxoxoxoxoxoxo", 4, 0.7),
+        ("open_hat", "..x...x...x...x.", 4, 0.35),
+    ])
 
 
 def level3(rng):
-    bpm, progression = LEVELS[3]
-    loop = Loop(bpm, len(progression))
+    loop, progression = level_loop(3)
     bass_line(loop, synth_bass, progression, [(i * 0.5, 0.45) for i in range(8)], 0.5)
     # a staccato string ostinato climbing through each chord
     for bar, symbols in enumerate(progression):
-        halves = symbols.split("/")
         for i in range(8):
-            tones = chord_notes(halves[i * len(halves) // 8], 60)
+            tones = chord_notes(chord_at(symbols, i * 0.5), 60)
             loop.note(pluck, bar * 4 + i * 0.5, 0.4, tones[i % len(tones)] + (12 if i >= 4 else 0), 0.3)
     comp(loop, brass, progression, [(0, 0.75), (1.5, 0.5)], 0.35, low=55)
     comp(loop, strings, progression, [(0, 4)], 0.2, low=48)
@@ -648,16 +657,14 @@ def level3(rng):
 
 
 def level3_drums(rng):
-    bpm, progression = LEVELS[3]
-    loop = Loop(bpm, len(progression))
-    kit = DrumKit(rng)
-    loop.pattern(kit, "kick", "x.x...x.x.x...x.", 4, 0.8)
-    loop.pattern(kit, "snare", "....x.......x...", 4, 0.6, bars=range(7))
-    loop.pattern(kit, "snare", "....x...x.x.xxxx", 4, 0.55, bars=[7])
-    loop.pattern(kit, "hat", "x.x.x.x.x.x.x.x.", 4, 0.7)
-    loop.pattern(kit, "tom", "........x.x.x...", 4, 0.5, bars=[3])
-    loop.pattern(kit, "crash", "x...............", 4, 0.55, bars=[0])
-    return loop.buffer
+    return level_drums(rng, 3, [
+        ("kick", "x.x...x.x.x...x.", 4, 0.8),
+        ("snare", "....x.......x...", 4, 0.6, range(7)),
+        ("snare", "....x...x.x.xxxx", 4, 0.55, [7]),  # a fill into the loop's start
+        ("hat", "x.x.x.x.x.x.x.x.", 4, 0.7),
+        ("tom", "........x.x.x...", 4, 0.5, [3]),
+        ("crash", "x...............", 4, 0.55, [0]),
+    ])
 
 
 def victory_killer(rng):

@@ -14,11 +14,20 @@ namespace {
 
 using Vec3 = Math::Vector3<float>;
 
+template <class T>
+constexpr int KindOf();
+template <>
+constexpr int KindOf<AABB>() { return SHAPE_AABB; }
+template <>
+constexpr int KindOf<Sphere>() { return SHAPE_SPHERE; }
+template <>
+constexpr int KindOf<OBB>() { return SHAPE_OBB; }
+
 // The shape as its concrete kind, or null when it is another kind (or none),
 // so a test handed the wrong shapes answers false instead of misreading them.
 template <class T>
-const T* As(const Shape* shape, int kind) {
-  return shape && shape->kind == kind ? static_cast<const T*>(shape) : nullptr;
+const T* As(const Shape* shape) {
+  return shape && shape->kind == KindOf<T>() ? static_cast<const T*>(shape) : nullptr;
 }
 
 // Takes the next pool record for the two shapes' bodies. Null when the pool
@@ -57,6 +66,13 @@ bool OrientedCornerInside(const Shape& container, const OBB& oriented) {
   return false;
 }
 
+// The corner of the box in the quadrant of a point (z kept).
+Vec3 QuadrantCorner(const AABB& box, Vec3 point) {
+  point.x = point.x - box.mCenter.x < 0.0f ? box.mCenter.x - box.mRadiusX : box.mCenter.x + box.mRadiusX;
+  point.y = point.y - box.mCenter.y < 0.0f ? box.mCenter.y - box.mRadiusY : box.mCenter.y + box.mRadiusY;
+  return point;
+}
+
 // The outward direction from a box to a circle centre that lies inside it,
 // towards the nearest corner of its quadrant. A centre exactly on that corner
 // has no direction to it, so the corner's own direction from the box centre
@@ -72,15 +88,13 @@ Vec3 OutOfBox(const AABB& box, const Vec3& centre, const Vec3& corner) {
 }  // namespace
 
 bool CollideAABBAABB(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, ContactSet& contacts) {
-  const AABB* first = As<AABB>(a, SHAPE_AABB);
-  const AABB* second = As<AABB>(b, SHAPE_AABB);
-  if (!first || !second) return false;
-  const AABB& boxA = *first;
-  const AABB& boxB = *second;
-  const Vec3 d = (boxB.mCenter + posB) - (boxA.mCenter + posA);
-  const float overlapX = (boxA.mRadiusX + boxB.mRadiusX) - std::fabs(d.x);
+  const AABB* boxA = As<AABB>(a);
+  const AABB* boxB = As<AABB>(b);
+  if (!boxA || !boxB) return false;
+  const Vec3 d = (boxB->mCenter + posB) - (boxA->mCenter + posA);
+  const float overlapX = (boxA->mRadiusX + boxB->mRadiusX) - std::fabs(d.x);
   if (overlapX <= FLT_EPSILON) return false;
-  const float overlapY = (boxA.mRadiusY + boxB.mRadiusY) - std::fabs(d.y);
+  const float overlapY = (boxA->mRadiusY + boxB->mRadiusY) - std::fabs(d.y);
   if (overlapY <= FLT_EPSILON) return false;
   Contact* contact = RecordContact(a, b, contacts);
   // Push along the axis of least overlap; a tie goes to y.
@@ -93,40 +107,37 @@ bool CollideAABBAABB(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, Con
 }
 
 bool CollideSphereSphere(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, ContactSet& contacts) {
-  const Sphere* first = As<Sphere>(a, SHAPE_SPHERE);
-  const Sphere* second = As<Sphere>(b, SHAPE_SPHERE);
-  if (!first || !second) return false;
-  const Sphere& circleA = *first;
-  const Sphere& circleB = *second;
-  const Vec3 d = (circleB.mCenter + posB) - (circleA.mCenter + posA);
-  const float reach = circleA.mRadius + circleB.mRadius;
+  const Sphere* circleA = As<Sphere>(a);
+  const Sphere* circleB = As<Sphere>(b);
+  if (!circleA || !circleB) return false;
+  const Vec3 d = (circleB->mCenter + posB) - (circleA->mCenter + posA);
+  const float reach = circleA->mRadius + circleB->mRadius;
   if (LengthSquared(d) > reach * reach) return false;
   Contact* contact = RecordContact(a, b, contacts);
   const float length = Math::Length(d);
   if (length > FLT_EPSILON) {
     Fill(contact, d / length, reach - length);
   } else {
-    Fill(contact, Vec3(1.0f, 0.0f, 0.0f), circleA.mRadius);  // same centres: any direction will do
+    Fill(contact, Vec3(1.0f, 0.0f, 0.0f), circleA->mRadius);  // same centres: any direction will do
   }
   return true;
 }
 
 bool CollideAABBSphere(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, ContactSet& contacts) {
-  const AABB* boxShape = As<AABB>(a, SHAPE_AABB);
-  const Sphere* circleShape = As<Sphere>(b, SHAPE_SPHERE);
+  const AABB* boxShape = As<AABB>(a);
+  const Sphere* circleShape = As<Sphere>(b);
   if (!boxShape || !circleShape) return false;
   const AABB& box = *boxShape;
   const Sphere& circle = *circleShape;
   // Work in the box's frame.
   const Vec3 centre = circle.mCenter + (posB - posA);
-  Vec3 closest = box.ClosestPoint(centre);
+  const Vec3 closest = box.ClosestPoint(centre);
   if (box.ContainsPoint(centre)) {
-    closest.x = closest.x - box.mCenter.x < 0.0f ? box.mCenter.x - box.mRadiusX : box.mCenter.x + box.mRadiusX;
-    closest.y = closest.y - box.mCenter.y < 0.0f ? box.mCenter.y - box.mRadiusY : box.mCenter.y + box.mRadiusY;
+    const Vec3 corner = QuadrantCorner(box, closest);
     Contact* contact = RecordContact(a, b, contacts);
     // The circle leaves through the corner, so the normal points from its
     // centre out to that corner.
-    Fill(contact, OutOfBox(box, centre, closest), Math::Length(centre - closest) + circle.mRadius);
+    Fill(contact, OutOfBox(box, centre, corner), Math::Length(centre - corner) + circle.mRadius);
     return true;
   }
   const Vec3 gap = centre - closest;
@@ -139,22 +150,22 @@ bool CollideAABBSphere(Shape* a, Shape* b, const Vec3& posA, const Vec3& posB, C
 }
 
 bool CollideOBBAABB(Shape* a, Shape* b, const Vec3&, const Vec3&, ContactSet&) {
-  const OBB* oriented = As<OBB>(a, SHAPE_OBB);
-  const AABB* box = As<AABB>(b, SHAPE_AABB);
+  const OBB* oriented = As<OBB>(a);
+  const AABB* box = As<AABB>(b);
   if (!oriented || !box) return false;
   return BoxCornerInside(*oriented, *box) || OrientedCornerInside(*box, *oriented);
 }
 
 bool CollideOBBOBB(Shape* a, Shape* b, const Vec3&, const Vec3&, ContactSet&) {
-  const OBB* first = As<OBB>(a, SHAPE_OBB);
-  const OBB* second = As<OBB>(b, SHAPE_OBB);
+  const OBB* first = As<OBB>(a);
+  const OBB* second = As<OBB>(b);
   if (!first || !second) return false;
   return OrientedCornerInside(*first, *second) || OrientedCornerInside(*second, *first);
 }
 
 bool CollideOBBSphere(Shape* a, Shape* b, const Vec3&, const Vec3&, ContactSet&) {
-  const OBB* oriented = As<OBB>(a, SHAPE_OBB);
-  const Sphere* circle = As<Sphere>(b, SHAPE_SPHERE);
+  const OBB* oriented = As<OBB>(a);
+  const Sphere* circle = As<Sphere>(b);
   // Only the circle's centre is tested; its radius plays no part.
   return oriented && circle && oriented->ContainsPoint(circle->mCenter);
 }

@@ -60,6 +60,12 @@ class AudioManagerTest : public ::testing::Test {
     f();
     return testing::internal::GetCapturedStderr();
   }
+  // Starts the manager with the first level's music and drums playing.
+  void StartLevelMusic() {
+    Start();
+    audio_.PlayBGM("Level1");
+    audio_.PlayDrum("Level1Drum");
+  }
   const RecordingAudioDevice::Channel& Channel(Platform::AudioChannel channel) { return device_->At(channel); }
 
   TestSupport::TempFolder folder_;
@@ -169,9 +175,7 @@ TEST_F(AudioManagerTest, NewTracksReplaceTheOldOnesAndLoopSideBySide) {
 }
 
 TEST_F(AudioManagerTest, StopAllSilencesTheTracksButNotTheEffects) {
-  Start();
-  audio_.PlayBGM("Level1");
-  audio_.PlayDrum("Level1Drum");
+  StartLevelMusic();
   audio_.PlaySound("Alarm");
   audio_.StopAll();
   EXPECT_FALSE(device_->Audible(audio_.musicChannel));
@@ -180,9 +184,7 @@ TEST_F(AudioManagerTest, StopAllSilencesTheTracksButNotTheEffects) {
 }
 
 TEST_F(AudioManagerTest, LosingFocusPausesEverythingUntilItReturns) {
-  Start();
-  audio_.PlayBGM("Level1");
-  audio_.PlayDrum("Level1Drum");
+  StartLevelMusic();
   audio_.PlaySound("Alarm");
   const auto before = audio_.lastEffectChannel;
 
@@ -205,9 +207,7 @@ TEST_F(AudioManagerTest, LosingFocusPausesEverythingUntilItReturns) {
 }
 
 TEST_F(AudioManagerTest, PausingFadesTheMusicButNotTheDrums) {
-  Start();
-  audio_.PlayBGM("Level1");
-  audio_.PlayDrum("Level1Drum");
+  StartLevelMusic();
   Framework::GetEngine().paused = true;
   audio_.Update(0.5f);
   EXPECT_FLOAT_EQ(audio_.musicLevel, 0.8f);
@@ -235,9 +235,7 @@ TEST_F(AudioManagerTest, PausingFadesTheMusicButNotTheDrums) {
 }
 
 TEST_F(AudioManagerTest, LoweringTheMusicVolumeActsAtOnceAndAllVolumesAreClamped) {
-  Start();
-  audio_.PlayBGM("Level1");
-  audio_.PlayDrum("Level1Drum");
+  StartLevelMusic();
   audio_.musicVolume = 0.3f;
   audio_.Update(0.016f);
   EXPECT_FLOAT_EQ(Channel(audio_.musicChannel).volume, 0.3f);

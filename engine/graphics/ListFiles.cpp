@@ -43,12 +43,20 @@ AnimationRecord ReadAnimation(TiXmlElement* element, const std::string& listPath
   return record;
 }
 
+// Opens a list file, saying so when it is missing or not well-formed XML.
+bool OpenList(XMLSerializer& reader, const std::string& path) {
+  if (reader.Open(path, XMLSerializer::kRead)) return true;
+  std::cerr << "Error: Cannot read " << path << " (missing or not well-formed XML); nothing is loaded from it."
+            << std::endl;
+  return false;
+}
+
 }  // namespace
 
 std::vector<ShaderEntry> ReadShaderList(const std::string& path) {
   std::vector<ShaderEntry> entries;
   XMLSerializer reader;
-  if (!reader.Open(path, XMLSerializer::kRead)) return entries;
+  if (!OpenList(reader, path)) return entries;
   TiXmlElement* first = reader.GetCursor();
   TiXmlElement* entry = reader.FindElement("DEFAULT", first) ? reader.GetCursor() : first;
   for (; entry != nullptr; entry = entry->NextSiblingElement()) {
@@ -66,7 +74,7 @@ std::vector<ShaderEntry> ReadShaderList(const std::string& path) {
 std::vector<TextureEntry> ReadTextureList(const std::string& path) {
   std::vector<TextureEntry> entries;
   XMLSerializer reader;
-  if (!reader.Open(path, XMLSerializer::kRead)) return entries;
+  if (!OpenList(reader, path)) return entries;
   if (!reader.FindElement("TEXTURELIST", reader.GetCursor())) return entries;
   for (TiXmlElement* texture = GetFirstChildElement(reader.GetCursor()); texture != nullptr;
        texture = texture->NextSiblingElement()) {

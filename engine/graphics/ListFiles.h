@@ -15,7 +15,7 @@ struct ShaderEntry {
 
 // Entries run from the first "DEFAULT" element (depth first) through its
 // following siblings; without one, from the document's first element. A
-// missing or unreadable file gives no entries.
+// missing or unreadable file gives an "Error: ..." line and no entries.
 std::vector<ShaderEntry> ReadShaderList(const std::string& path);
 
 struct AnimationRecord {
@@ -32,7 +32,7 @@ struct TextureEntry {
 };
 
 // The children of the first "TEXTURELIST" element; nothing when the file is
-// missing, unreadable or holds no list.
+// missing or unreadable (after an "Error: ..." line) or holds no list.
 std::vector<TextureEntry> ReadTextureList(const std::string& path);
 
 }  // namespace Framework

@@ -43,9 +43,13 @@ TEST(ShaderListTest, MissingPathsAndAttributesGiveEmptyPaths) {
 
 TEST(ShaderListTest, MissingOrBrokenFileGivesNoEntries) {
   TestSupport::TempFolder folder;
+  ::testing::internal::CaptureStderr();
   EXPECT_TRUE(ReadShaderList((folder.Path() / "absent.xml").string()).empty());
   const auto broken = folder.Write("broken.xml", "<DEFAULT><fragment path=\"a\">");
   EXPECT_TRUE(ReadShaderList(broken.string()).empty());
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  EXPECT_NE(errors.find("Error: Cannot read " + (folder.Path() / "absent.xml").string()), std::string::npos);
+  EXPECT_NE(errors.find("Error: Cannot read " + broken.string()), std::string::npos) << errors;
 }
 
 TEST(ShaderLibraryTest, PostAndOverlayListsAndTheCurrentPostEffect) {

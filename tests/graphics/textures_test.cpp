@@ -59,7 +59,9 @@ TEST(TextureListTest, ImpossibleFrameCountsAreRefused) {
 
 TEST(TextureListTest, MissingFileOrListGivesNothing) {
   TestSupport::TempFolder folder;
+  ::testing::internal::CaptureStderr();
   EXPECT_TRUE(ReadTextureList((folder.Path() / "none.xml").string()).empty());
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("Error: Cannot read"), std::string::npos);
   EXPECT_TRUE(ReadTextureList(folder.Write("x.xml", "<OTHER><a/></OTHER>").string()).empty());
 }
 

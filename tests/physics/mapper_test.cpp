@@ -4,16 +4,12 @@
 #include <string>
 
 #include "engine/physics/MapperFF.h"
+#include "support/PhysicsWorld.h"
 #include "support/TestSupport.h"
 
 namespace {
 
-// A 64 x 36 grid over a 1280 x 720 world: 20 x 20 unit cells.
-std::string OpenGrid(int columns, int rows) {
-  std::string text = "Width " + std::to_string(columns) + "\nHeight " + std::to_string(rows) + "\n";
-  for (int i = 0; i < columns * rows; ++i) text += "0 ";
-  return text;
-}
+using TestSupport::GridText;
 
 class MapperTest : public ::testing::Test {
  protected:
@@ -34,17 +30,15 @@ TEST_F(MapperTest, ParsesCellsRowMajorKeepingTheLowEightBits) {
   EXPECT_EQ(mapper.Cell(1, 1), 1);    // 257
   EXPECT_EQ(mapper.Cell(2, 1), 255);  // -1
 
-  ASSERT_TRUE(LoadText(OpenGrid(100, 36)));
+  ASSERT_TRUE(LoadText(GridText(100, 36)));
   EXPECT_FLOAT_EQ(mapper.CellWidth(), 12.0f);  // 1280 / 100 in whole units
 }
 
 TEST_F(MapperTest, PositionsMapToTheirCells) {
-  std::string text = "Width 64 Height 36\n";
-  for (int row = 0; row < 36; ++row)
-    for (int column = 0; column < 64; ++column)
-      // Block exactly the centre cell (32, 18) and the top-left corner cell.
-      text += (column == 32 && row == 18) || (column == 0 && row == 0) ? "2 " : "0 ";
-  ASSERT_TRUE(LoadText(text));
+  // 20 x 20 unit cells; block exactly the centre cell (32, 18) and the top-left one.
+  ASSERT_TRUE(LoadText(GridText(64, 36, [](int column, int row) {
+    return (column == 32 && row == 18) || (column == 0 && row == 0) ? 2 : 0;
+  })));
   EXPECT_FALSE(mapper.IsWalkable(0.0f, 0.0f));      // column 32, row 18
   EXPECT_TRUE(mapper.IsWalkable(-1.0f, 0.0f));      // column 31
   EXPECT_FALSE(mapper.IsWalkable(-640.0f, 360.0f)); // column 0, row 0
@@ -65,7 +59,7 @@ TEST_F(MapperTest, MissingFileKeepsWhatWasThereSilently) {
   testing::internal::CaptureStderr();
   EXPECT_FALSE(mapper.Load((folder.Path() / "missing.txt").string(), 1280, 720));
   EXPECT_FALSE(mapper.IsWalkable(0.0f, 0.0f));
-  ASSERT_TRUE(LoadText(OpenGrid(64, 36)));
+  ASSERT_TRUE(LoadText(GridText(64, 36)));
   EXPECT_FALSE(mapper.Load((folder.Path() / "missing.txt").string(), 1280, 720));
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_TRUE(mapper.IsWalkable(0.0f, 0.0f));
@@ -88,9 +82,9 @@ TEST_F(MapperTest, BadFilesReportAndKeepThePreviousGrid) {
   };
   // A window of no size cannot hold a grid either.
   testing::internal::CaptureStderr();
-  EXPECT_FALSE(LoadText(OpenGrid(2, 2), 0, 720));
+  EXPECT_FALSE(LoadText(GridText(2, 2), 0, 720));
   EXPECT_NE(testing::internal::GetCapturedStderr().find("Error:"), std::string::npos);
-  ASSERT_TRUE(LoadText(OpenGrid(64, 36)));
+  ASSERT_TRUE(LoadText(GridText(64, 36)));
   for (const std::string& text : bad) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(LoadText(text)) << text;

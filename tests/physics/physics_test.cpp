@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <limits>
 
 #include "engine/core/Engine.h"
@@ -46,13 +45,10 @@ TEST_F(PhysicsStep, PausedGameRunsNoStepAndKeepsTheDebt) {
 }
 
 TEST_F(PhysicsStep, BlockedGroundSendsTheBodyBackAtDoubleSpeed) {
-  const std::string path = (folder.Path() / "wall.txt").string();
-  {
-    std::ofstream out(path);
-    out << "Width 64 Height 36\n";
-    for (int cell = 0; cell < 64 * 36; ++cell) out << (cell % 64 == 33 ? "1 " : "0 ");  // x 20..40
-  }
-  ASSERT_TRUE(GetMapperFF().Load(path, 1280, 720));
+  // A wall down column 33, x from 20 to 40.
+  const auto wall =
+      folder.Write("wall.txt", TestSupport::GridText(64, 36, [](int column, int) { return column == 33 ? 1 : 0; }));
+  ASSERT_TRUE(GetMapperFF().Load(wall.string(), 1280, 720));
   Body& body = PhysicsWorld::BodyOf(world.AddBox({Vec3(15, 0, 0), 1, 1, 0, false, Vec3(10, 2, 0)}));
   // A body whose box is disabled, or that has no box, walks on.
   Body& ghost = PhysicsWorld::BodyOf(world.AddBox({Vec3(15, 100, 0), 1, 1, 0, false, Vec3(10, 0, 0)}));

@@ -46,12 +46,19 @@ Framework::GameObject& PhysicsWorld::AddBodyOnly(const Math::Vec3& position) {
 
 void PhysicsWorld::LoadOpenGrid(const std::string& folder) {
   const std::string path = folder + "/open_grid.txt";
-  {
-    std::ofstream out(path);
-    out << "Width 64 Height 36\n";
-    for (int i = 0; i < 64 * 36; ++i) out << "0 ";
-  }
+  std::ofstream(path) << GridText(64, 36);
   GetMapperFF().Load(path, 1280, 720);
+}
+
+std::string GridText(int columns, int rows, const std::function<int(int, int)>& cell) {
+  std::string text = "Width " + std::to_string(columns) + "\nHeight " + std::to_string(rows) + "\n";
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns; ++column) {
+      text += std::to_string(cell ? cell(column, row) : 0) + " ";
+    }
+    text += "\n";
+  }
+  return text;
 }
 
 }  // namespace TestSupport

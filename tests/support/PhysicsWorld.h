@@ -1,6 +1,7 @@
 #pragma once
-// Builds small physics scenes for tests and benchmarks: objects with a body
-// and a box, an open walkability grid, and a clean physics system.
+// Builds small physics scenes for tests: objects with a body and a box,
+// walkability grid files, and a clean physics system.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -43,11 +44,16 @@ class PhysicsWorld {
   static Framework::Body& BodyOf(Framework::GameObject& object) { return *object.GetComponent<Framework::Body>(); }
   static Framework::AABB& BoxOf(Framework::GameObject& object) { return *object.GetComponent<Framework::AABB>(); }
 
-  // Lays a grid over a 1280 x 720 world with every cell walkable.
+  // Lays a 64 x 36 grid over a 1280 x 720 world (20 x 20 unit cells) with
+  // every cell walkable.
   static void LoadOpenGrid(const std::string& folder);
 
  private:
   std::vector<std::shared_ptr<Framework::GameObject>> objects;
 };
+
+// The text of a grid file, rows from the top; cell(column, row) gives each
+// value, every cell 0 (walkable) when it is empty.
+std::string GridText(int columns, int rows, const std::function<int(int, int)>& cell = {});
 
 }  // namespace TestSupport

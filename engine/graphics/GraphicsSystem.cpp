@@ -325,16 +325,29 @@ void GraphicsSystem::SendMessage(Message* message) {
         gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
       }
       break;
-    case MSG_VIEWPORT_MONITOR:
-      Platform::Current().GetMonitorSize(viewportWidth, viewportHeight);
+    case MSG_VIEWPORT_MONITOR: {
+      int width = 0, height = 0;
+      Platform::Current().GetMonitorSize(width, height);
+      SetViewportSize(width, height);
       break;
+    }
     case MSG_VIEWPORT_WINDOW:
-      viewportWidth = windowWidth;
-      viewportHeight = windowHeight;
+      SetViewportSize(windowWidth, windowHeight);
       break;
     default:
       break;
   }
+}
+
+void GraphicsSystem::SetViewportSize(int width, int height) {
+  // An empty viewport would divide by zero in the projection.
+  if (width <= 0 || height <= 0) {
+    std::cerr << "Error: Viewport size " << width << " x " << height << " refused; it stays " << viewportWidth
+              << " x " << viewportHeight << "." << std::endl;
+    return;
+  }
+  viewportWidth = width;
+  viewportHeight = height;
 }
 
 // ---- Post effects and fades ----------------------------------------------------------

@@ -125,6 +125,8 @@ class GraphicsSystem : public System {
   void DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader);
   void DrawUIPass();
   void UploadModel(const Math::Matrix4& model);
+  // Messages 5 and 6: a size that is not positive is refused.
+  void SetViewportSize(int width, int height);
   void DrawPrimitive(const std::string& meshName, const Math::Matrix4& model, Math::Vec4 colour, GLenum mode,
                      GLsizei count);
   float SceneFade() const { return sceneFadeSource ? sceneFadeSource() : 0.0f; }

@@ -7,6 +7,7 @@
 #include "engine/core/GameObject.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/platform/Platform.h"
 #include "support/GraphicsTestSupport.h"
 #include "support/TestSupport.h"
 
@@ -126,6 +127,28 @@ TEST_F(PassesTest, WireframeMessageHoldsOnlyUntilTheNextFrame) {
   EXPECT_GT(ReadPixel(kCentreX, kCentreY).r, 240) << "the draw pass fills again";
   Framework::Message debugOff(Framework::MSG_DEBUG_OFF);
   graphics().SendMessage(&debugOff);
+}
+
+TEST_F(PassesTest, ViewportMessagesResizeTheViewportButNotTheFrameBuffers) {
+  Framework::Message monitor(Framework::MSG_VIEWPORT_MONITOR);
+  Framework::Message window(Framework::MSG_VIEWPORT_WINDOW);
+  int monitorWidth = 0, monitorHeight = 0;
+  Platform::Current().GetMonitorSize(monitorWidth, monitorHeight);
+  ASSERT_GT(monitorWidth, kWidth) << "the Xvfb screen is larger than the window";
+  graphics().SendMessage(&monitor);
+  EXPECT_EQ(graphics().viewportWidth, monitorWidth);
+  EXPECT_EQ(graphics().viewportHeight, monitorHeight);
+  EXPECT_EQ(graphics().GetTexture(graphics().frameBuffers[0].textureName)->width, kWidth);
+
+  graphics().windowWidth = 0;
+  ::testing::internal::CaptureStderr();
+  graphics().SendMessage(&window);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("Error: Viewport size 0 x"), std::string::npos);
+  EXPECT_EQ(graphics().viewportWidth, monitorWidth) << "an empty size is refused";
+  graphics().windowWidth = kWidth;
+  graphics().SendMessage(&window);
+  EXPECT_EQ(graphics().viewportWidth, kWidth);
+  EXPECT_EQ(graphics().viewportHeight, kHeight);
 }
 
 TEST_F(PassesTest, CameraMoveShiftsWorldAndUILayersAlike) {

@@ -1,5 +1,7 @@
 #include "engine/core/CountdownTimer.h"
 
+#include <cmath>
+
 void CountdownTimer::Start(float duration) {
   remaining = duration;
   total = duration;
@@ -9,7 +11,8 @@ void CountdownTimer::Start(float duration) {
 }
 
 void CountdownTimer::Advance(float dt) {
-  if (!running || remaining <= 0.0f) return;
+  // A non-finite frame time would end the countdown at once.
+  if (!running || remaining <= 0.0f || !std::isfinite(dt)) return;
   remaining -= dt;
   if (remaining > 0.0f) return;
   remaining = 0.0f;

@@ -1,5 +1,6 @@
 #include "engine/core/EventSystem.h"
 
+#include <cmath>
 #include <utility>
 
 #include "engine/core/Engine.h"
@@ -18,6 +19,9 @@ bool Event::RunOnce(float, const std::function<void()>& callback) {
 
 bool TimedEvent::Phase::Advance(float dt) {
   if (done) return true;
+  // One broken frame time must not leave the phase, and with it the whole
+  // queue behind it, waiting for ever.
+  if (!std::isfinite(dt)) return false;
   elapsed += dt;
   done = elapsed >= duration;
   return done;

@@ -102,7 +102,8 @@ T LerpStartEnd<T>::GetValue() const {
 
 template <typename T>
 void LerpStartEnd<T>::Update(float dt) {
-  if (done) return;
+  // A non-finite frame time would leave the tween unfinishable and its value NaN.
+  if (done || !std::isfinite(dt)) return;
   elapsed += dt;
   if (elapsed >= duration) done = true;
 }

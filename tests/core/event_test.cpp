@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "engine/core/CountdownTimer.h"
 #include "engine/core/Engine.h"
 #include "engine/core/EventSystem.h"
+#include "engine/core/Lerp.h"
 
 using Framework::EventSystem;
 using Framework::MakeEvent;
@@ -116,6 +118,29 @@ TEST_F(EventQueueTest, CallbacksMayQueueAndClearEvents) {
   events.Update(0.1f);
   EXPECT_EQ(events.QueuedCount(), 0u);
   EXPECT_TRUE(log.empty());
+}
+
+TEST_F(EventQueueTest, NonFiniteFrameTimesAreIgnoredByEventsTimersAndTweens) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  int calls = 0;
+  events.AddEvent(MakeTimedEvent(0.5f, 0.5f, [&] { ++calls; }));
+  events.Update(nan);
+  events.Update(inf);
+  EXPECT_EQ(FramesUntilEmpty(0.25f), 4) << "the delay and the hold still run their full length";
+  EXPECT_EQ(calls, 1);
+
+  CountdownTimer timer;
+  timer.Start(1.0f);
+  timer.Advance(nan);
+  timer.Advance(inf);
+  EXPECT_TRUE(timer.running);
+  EXPECT_FLOAT_EQ(timer.remaining, 1.0f);
+
+  Utility::LerpStartEnd<float> tween(0.0f, 1.0f, Utility::Linear, 1.0f);
+  tween.Update(nan);
+  tween.Update(0.5f);
+  EXPECT_FLOAT_EQ(tween.GetValue(), 0.5f);
 }
 
 TEST(CountdownTimerTest, ExpiresOnceOnTheAdvanceThatReachesZero) {

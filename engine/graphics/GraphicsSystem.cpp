@@ -230,6 +230,9 @@ void GraphicsSystem::RenderFrame() {
     DrawFullScreenPass(frameBuffers[1], screenFramebuffer, shaders.CurrentOverlay());
     DrawUIPass();
   }
+  // Emptied whether or not anything was drawn: without a context the
+  // queue would otherwise grow by every text of every frame.
+  textQueue.clear();
   EndTiming();
 }
 
@@ -244,7 +247,6 @@ void GraphicsSystem::DrawWorldPass() {
   for (const TextRecord& record : textQueue) {
     DrawText(record.text, record.x, record.y, record.scale, record.colour);
   }
-  textQueue.clear();
 }
 
 void GraphicsSystem::DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader) {

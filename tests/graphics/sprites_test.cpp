@@ -245,4 +245,14 @@ TEST_F(SpriteTest, ArchetypeFieldsAndOutOfRangeLayers) {
   EXPECT_TRUE(InLayer(0, &direct));
 }
 
+TEST(TextQueueTest, EveryFrameEmptiesTheQueueEvenWithoutAContext) {
+  Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  GraphicsSystem::QueueText("Score", -500.0f, 0.0f, 0.5f, Math::Vec4(1, 1, 1, 1));
+  GraphicsSystem::QueueText("Kills", -500.0f, 40.0f, 0.5f, Math::Vec4(1, 1, 1, 1));
+  ASSERT_EQ(graphics.textQueue.size(), 2u);
+  EXPECT_EQ(graphics.textQueue[1].text, "Kills");
+  graphics.RenderFrame();
+  EXPECT_TRUE(graphics.textQueue.empty());
+}
+
 }  // namespace

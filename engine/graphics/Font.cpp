@@ -1,6 +1,8 @@
 #include "engine/graphics/Font.h"
 
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include "engine/graphics/Mesh.h"
 #include "engine/graphics/Texture.h"
@@ -22,6 +24,28 @@ void Font::DoneLibrary() {
   library = nullptr;
 }
 
+namespace {
+
+// The glyph's coverage as tightly packed 8-bit rows, top row first. Only
+// 8-bit grey bitmaps stored top-down can be read safely as width x rows
+// bytes; any other kind (one-bit strikes, colour) is drawn empty.
+std::vector<unsigned char> GreyRows(const FT_Bitmap& bitmap, int code) {
+  const size_t width = bitmap.width, rows = bitmap.rows;
+  std::vector<unsigned char> pixels;
+  if (width == 0 || rows == 0) return pixels;
+  if (bitmap.pixel_mode != FT_PIXEL_MODE_GRAY || bitmap.pitch < static_cast<int>(width)) {
+    std::cerr << "Error: Glyph " << code << " is not an 8-bit grey bitmap; it is drawn empty." << std::endl;
+    return pixels;
+  }
+  pixels.resize(width * rows);
+  for (size_t row = 0; row < rows; ++row) {
+    std::copy_n(bitmap.buffer + row * static_cast<size_t>(bitmap.pitch), width, pixels.begin() + row * width);
+  }
+  return pixels;
+}
+
+}  // namespace
+
 void Font::Load(TextureFactory& textures, const std::string& path) {
   FT_Face face = nullptr;
   if (library == nullptr || FT_New_Face(library, path.c_str(), 0, &face) != 0) {
@@ -36,14 +60,18 @@ void Font::Load(TextureFactory& textures, const std::string& path) {
     }
     const FT_GlyphSlot slot = face->glyph;
     const std::string name(1, static_cast<char>(code));
+    const std::vector<unsigned char> pixels = GreyRows(slot->bitmap, code);
     Glyph glyph;
-    glyph.width = static_cast<int>(slot->bitmap.width);
-    glyph.rows = static_cast<int>(slot->bitmap.rows);
+    if (!pixels.empty()) {
+      glyph.width = static_cast<int>(slot->bitmap.width);
+      glyph.rows = static_cast<int>(slot->bitmap.rows);
+    }
     glyph.bearingX = slot->bitmap_left;
     glyph.bearingY = slot->bitmap_top;
     glyph.advance = static_cast<unsigned>(slot->advance.x);
-    glyph.textureID = textures.CreateTexture(name, glyph.width, glyph.rows, 1, GL_R8, GL_RED, slot->bitmap.buffer,
-                                             GL_CLAMP_TO_EDGE, GL_CLAMP_TO_EDGE, GL_LINEAR, GL_LINEAR);
+    glyph.textureID = textures.CreateTexture(name, glyph.width, glyph.rows, 1, GL_R8, GL_RED,
+                                             pixels.empty() ? nullptr : pixels.data(), GL_CLAMP_TO_EDGE,
+                                             GL_CLAMP_TO_EDGE, GL_LINEAR, GL_LINEAR);
     glyphs[static_cast<char>(code)] = glyph;
   }
   FT_Done_Face(face);

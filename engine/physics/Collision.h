@@ -13,27 +13,19 @@ class AABB;
 
 // posA and posB are the positions of the two shapes' bodies; each shape's
 // centre is its mCenter added to that position.
-using CollideFunction = bool (*)(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                                 const Math::Vector3<float>& posB, ContactSet& contacts);
-
-bool CollideAABBAABB(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                     const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideAABBSphere(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                       const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideAABBOBB(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                    const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideSphereAABB(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                       const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideSphereSphere(Shape* a, Shape* b, const Math::Vector3<float>& posA,
+using CollideTest = bool(Shape* a, Shape* b, const Math::Vector3<float>& posA,
                          const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideSphereOBB(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                      const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideOBBAABB(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                    const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideOBBSphere(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                      const Math::Vector3<float>& posB, ContactSet& contacts);
-bool CollideOBBOBB(Shape* a, Shape* b, const Math::Vector3<float>& posA,
-                   const Math::Vector3<float>& posB, ContactSet& contacts);
+using CollideFunction = CollideTest*;
+
+CollideTest CollideAABBAABB;
+CollideTest CollideAABBSphere;
+CollideTest CollideAABBOBB;
+CollideTest CollideSphereAABB;
+CollideTest CollideSphereSphere;
+CollideTest CollideSphereOBB;
+CollideTest CollideOBBAABB;
+CollideTest CollideOBBSphere;
+CollideTest CollideOBBOBB;
 
 // The test for two shapes by their kinds; null for a kind outside the table.
 CollideFunction CollisionTest(int kindA, int kindB);

@@ -192,4 +192,10 @@ void SdlInput::Close() {
   if (impl_) impl_->CloseAll();
 }
 
+int SdlInput::ControllerButtonFor(uint16_t padButton) {
+  for (const PadBit& bit : kPadBits)
+    if (bit.mask == padButton) return bit.button;
+  return -1;
+}
+
 }  // namespace Platform

@@ -22,6 +22,9 @@ class SdlInput {
   bool IsKeyDown(int virtualKey) const;
   PadState GetPadState(int slot) const;
   void Close();
+  // The SDL controller button behind one bit of the pad word; -1 for a
+  // value that is not exactly one of the fourteen button bits.
+  static int ControllerButtonFor(uint16_t padButton);
 
  private:
   struct Impl;

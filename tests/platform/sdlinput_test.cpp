@@ -1,110 +1,135 @@
-// The SDL key and pad reader against SDL's virtual game controllers.
-#include <SDL.h>
+// Game pads through the game's SDL backend, played by virtual controllers:
+// XInput-shaped button words, slots that stay put, and presses that reach
+// the input manager's actions for the player whose slot the pad holds.
 #include <gtest/gtest.h>
 
-#include "engine/platform/SdlInput.h"
+#include <memory>
+#include <vector>
+
+#include "engine/core/InputManager.h"
+#include "engine/platform/SdlBackend.h"
+#include "engine/platform/VirtualPad.h"
+#include "support/InputTestSupport.h"
 
 namespace {
 
 using Platform::PadState;
-using Platform::SdlInput;
+using Platform::VirtualPad;
 
-class SdlInputPads : public testing::Test {
- protected:
-  void SetUp() override {
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-    ASSERT_EQ(SDL_Init(SDL_INIT_GAMECONTROLLER), 0) << SDL_GetError();
-  }
-  void TearDown() override {
-    input.Close();
-    SDL_Quit();
-  }
-
-  // Attaches a virtual controller whose buttons are numbered as SDL's
-  // controller buttons; returns its device index.
-  int AttachPad() {
-    const int device = SDL_JoystickAttachVirtual(SDL_JOYSTICK_TYPE_GAMECONTROLLER,
-                                                 SDL_CONTROLLER_AXIS_MAX, SDL_CONTROLLER_BUTTON_MAX, 0);
-    EXPECT_GE(device, 0) << SDL_GetError();
-    SDL_Joystick* joystick = SDL_JoystickOpen(device);  // keeps a handle to press buttons
-    handles.push_back(joystick);
-    return device;
-  }
-  void SetButton(size_t pad, SDL_GameControllerButton button, bool down) {
-    SDL_JoystickSetVirtualButton(handles[pad], button, down ? 1 : 0);
-    SDL_JoystickUpdate();
-  }
-  // Hands every queued controller event to the reader, as the backend does.
-  void Pump() {
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) input.HandleEvent(event);
-  }
-  void Detach(size_t pad) {
-    const int device = DeviceIndexOf(SDL_JoystickInstanceID(handles[pad]));
-    SDL_JoystickClose(handles[pad]);
-    handles[pad] = nullptr;
-    SDL_JoystickDetachVirtual(device);
-  }
-  static int DeviceIndexOf(SDL_JoystickID id) {
-    for (int device = 0; device < SDL_NumJoysticks(); ++device)
-      if (SDL_JoystickGetDeviceInstanceID(device) == id) return device;
-    return -1;
-  }
-
-  SdlInput input;
-  std::vector<SDL_Joystick*> handles;
+class NoWindowEvents : public Platform::WindowEventSink {
+ public:
+  void OnQuitRequested() override {}
+  void OnMouseMove(int, int) override {}
 };
 
-TEST_F(SdlInputPads, PadsPresentAtOpenFillSlotsAndReportXInputShapedWords) {
-  AttachPad();
-  input.Open();
-  Pump();  // the start-up "added" events must not open the pad twice
-  EXPECT_TRUE(input.GetPadState(0).connected);
-  EXPECT_FALSE(input.GetPadState(1).connected);
+// The game's backend, its window taken as focused: an off-screen window never
+// receives the focus, and a window on a display shared with other tests may
+// lose it at any moment. The focus gate itself is covered with the test backend.
+class FocusedSdlBackend : public Platform::SdlBackend {
+ public:
+  bool IsWindowActive() override { return true; }
+};
 
-  const std::pair<SDL_GameControllerButton, uint16_t> buttons[] = {
-      {SDL_CONTROLLER_BUTTON_A, Platform::PAD_A},
-      {SDL_CONTROLLER_BUTTON_Y, Platform::PAD_Y},
-      {SDL_CONTROLLER_BUTTON_START, Platform::PAD_START},
-      {SDL_CONTROLLER_BUTTON_BACK, Platform::PAD_BACK},
-      {SDL_CONTROLLER_BUTTON_DPAD_LEFT, Platform::PAD_DPAD_LEFT},
-      {SDL_CONTROLLER_BUTTON_LEFTSHOULDER, Platform::PAD_LEFT_SHOULDER},
-      {SDL_CONTROLLER_BUTTON_RIGHTSTICK, Platform::PAD_RIGHT_THUMB},
-  };
-  for (const auto& [button, mask] : buttons) {
-    SetButton(0, button, true);
-    EXPECT_EQ(input.GetPadState(0).buttons, mask) << SDL_GameControllerGetStringForButton(button);
-    SetButton(0, button, false);
-    EXPECT_EQ(input.GetPadState(0).buttons, 0);
+class SdlPads : public testing::Test {
+ protected:
+  void SetUp() override { Platform::UseOffscreenVideo(); }
+  void TearDown() override {
+    pads.clear();
+    Platform::SetBackend(nullptr);
   }
-  EXPECT_FALSE(input.GetPadState(-1).connected);
-  EXPECT_FALSE(input.GetPadState(2).connected);
+
+  void StartBackend() {
+    Platform::SetBackend(std::make_unique<FocusedSdlBackend>());
+    TestSupport::ResetInput(CORVIDALE_SOURCE_ROOT);
+  }
+  VirtualPad& PlugPad() {
+    pads.push_back(std::make_unique<VirtualPad>());
+    EXPECT_TRUE(pads.back()->IsPlugged());
+    return *pads.back();
+  }
+  void Pump() {
+    NoWindowEvents sink;
+    Platform::Current().PumpEvents(sink);
+  }
+  // One frame as the game runs it: events, then the input manager's Update.
+  void Frame() {
+    Pump();
+    input.Update(0);
+  }
+  PadState Slot(int slot) { return Platform::Current().GetPadState(slot); }
+
+  Framework::InputManager& input = Framework::GetInputManager();
+  std::vector<std::unique_ptr<VirtualPad>> pads;
+};
+
+TEST_F(SdlPads, PadsPresentAtStartFillSlotsAndReportXInputShapedWords) {
+  VirtualPad& pad = PlugPad();
+  StartBackend();
+  Pump();  // the start-up "added" events must not open the pad twice
+  EXPECT_TRUE(Slot(0).connected);
+  EXPECT_FALSE(Slot(1).connected);
+
+  for (Platform::PadButton button : {Platform::PAD_A, Platform::PAD_Y, Platform::PAD_START, Platform::PAD_BACK,
+                                     Platform::PAD_DPAD_LEFT, Platform::PAD_LEFT_SHOULDER,
+                                     Platform::PAD_RIGHT_THUMB}) {
+    pad.SetButton(button, true);
+    EXPECT_EQ(Slot(0).buttons, button);
+    pad.SetButton(button, false);
+    EXPECT_EQ(Slot(0).buttons, 0);
+  }
+  EXPECT_FALSE(Slot(-1).connected);
+  EXPECT_FALSE(Slot(2).connected);
 }
 
-TEST_F(SdlInputPads, APadKeepsItsSlotAndANewPadTakesTheLowestFreeOne) {
-  input.Open();
-  AttachPad();
+TEST_F(SdlPads, APadKeepsItsSlotAndANewPadTakesTheLowestFreeOne) {
+  StartBackend();
+  VirtualPad& first = PlugPad();
   Pump();
-  AttachPad();
+  VirtualPad& second = PlugPad();
   Pump();
-  SetButton(1, SDL_CONTROLLER_BUTTON_B, true);
-  EXPECT_EQ(input.GetPadState(1).buttons, Platform::PAD_B);
-  EXPECT_EQ(input.GetPadState(0).buttons, 0);
+  second.SetButton(Platform::PAD_B, true);
+  EXPECT_EQ(Slot(1).buttons, Platform::PAD_B);
+  EXPECT_EQ(Slot(0).buttons, 0);
 
-  Detach(0);
+  first.Unplug();
   Pump();
-  EXPECT_FALSE(input.GetPadState(0).connected);
-  EXPECT_EQ(input.GetPadState(1).buttons, Platform::PAD_B) << "the second pad stays in slot 2";
+  EXPECT_FALSE(Slot(0).connected);
+  EXPECT_EQ(Slot(1).buttons, Platform::PAD_B) << "the second pad stays in slot 2";
 
-  AttachPad();
-  AttachPad();  // a third pad while both slots are taken plays no part
+  VirtualPad& third = PlugPad();
+  VirtualPad& fourth = PlugPad();  // both slots taken: this one plays no part
   Pump();
-  EXPECT_TRUE(input.GetPadState(0).connected);
-  SetButton(2, SDL_CONTROLLER_BUTTON_X, true);
-  EXPECT_EQ(input.GetPadState(0).buttons, Platform::PAD_X);
-  SetButton(3, SDL_CONTROLLER_BUTTON_Y, true);
-  EXPECT_EQ(input.GetPadState(0).buttons, Platform::PAD_X);
-  EXPECT_EQ(input.GetPadState(1).buttons, Platform::PAD_B);
+  EXPECT_TRUE(Slot(0).connected);
+  third.SetButton(Platform::PAD_X, true);
+  fourth.SetButton(Platform::PAD_Y, true);
+  EXPECT_EQ(Slot(0).buttons, Platform::PAD_X);
+  EXPECT_EQ(Slot(1).buttons, Platform::PAD_B);
+}
+
+TEST_F(SdlPads, PadPressReachesTheActionOfThePlayerInItsSlot) {
+  StartBackend();
+  VirtualPad& first = PlugPad();
+  VirtualPad& second = PlugPad();
+  Frame();
+  ASSERT_TRUE(Slot(1).connected);
+
+  second.SetButton(Platform::PAD_A, true);  // "interact" on the second pad
+  Frame();
+  EXPECT_FALSE(input.IsActionTriggered(1, "interact"));
+  EXPECT_TRUE(input.IsActionTriggered(2, "interact"));
+  EXPECT_FALSE(input.IsActionTriggered(2, "interact")) << "held: once per press";
+  Frame();
+  EXPECT_FALSE(input.IsActionTriggered(0, "interact"));
+
+  second.SetButton(Platform::PAD_A, false);
+  Frame();
+  EXPECT_FALSE(input.IsActionDown(2, "interact"));
+  second.SetButton(Platform::PAD_A, true);
+  EXPECT_TRUE(input.IsActionTriggered(0, "interact")) << "released and pressed again";
+
+  first.SetButton(Platform::PAD_START, true);
+  EXPECT_TRUE(input.IsActionTriggered(1, "pause_game"));
+  EXPECT_FALSE(input.IsActionTriggered(2, "pause_game"));
 }
 
 }  // namespace

@@ -2,19 +2,29 @@
 
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <utility>
 
 namespace Framework {
+
+namespace {
+// Far beyond any real shader; a path naming something endless (a device,
+// a pipe) must not be read forever.
+constexpr std::streamsize kMaxSourceBytes = 1 << 20;
+}  // namespace
 
 std::string ReadTextFile(const std::string& path, bool& ok) {
   ok = false;
   std::ifstream file(path, std::ios::binary);
   if (!file) return {};
-  std::ostringstream raw;
-  raw << file.rdbuf();
+  std::string raw(static_cast<size_t>(kMaxSourceBytes) + 1, '\0');
+  file.read(raw.data(), kMaxSourceBytes + 1);
+  raw.resize(static_cast<size_t>(file.gcount()));
+  if (raw.size() > static_cast<size_t>(kMaxSourceBytes)) {
+    std::cerr << "Error: Shader source " << path << " is larger than " << kMaxSourceBytes << " bytes." << std::endl;
+    return {};
+  }
   std::string text;
-  for (char c : raw.str()) {
+  for (char c : raw) {
     if (c != '\r') text += c;
   }
   ok = !text.empty();

@@ -106,6 +106,11 @@ TEST(ShaderTest, SourcesAreReadWithUnixLineEnds) {
   EXPECT_FALSE(ok);
   Framework::ReadTextFile((folder.Path() / "absent.vert").string(), ok);
   EXPECT_FALSE(ok);
+  ::testing::internal::CaptureStderr();
+  EXPECT_TRUE(Framework::ReadTextFile("/dev/zero", ok).empty()) << "an endless file is not read forever";
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("Error: Shader source /dev/zero is larger"),
+            std::string::npos);
+  EXPECT_FALSE(ok);
 }
 
 // ---- Compiling, with a context ----------------------------------------------------

@@ -190,10 +190,13 @@ TEST_F(SdlAudioDeviceTest, AStoppedOrReplacedTrackFallsSilent) {
 // The game's own files cut short on disk, as a crash while copying leaves them.
 class DamagedFileTest : public SdlAudioDeviceTest {
  protected:
-  std::string Cut(const std::string& source, size_t bytes) {
-    const std::string whole = TestSupport::ReadFile(std::string(CORVIDALE_SOURCE_ROOT) + "/" + source);
+  static std::string Shipped(const char* file) {
+    return TestSupport::ReadFile(std::string(CORVIDALE_SOURCE_ROOT) + "/" + file);
+  }
+  // The first bytes of a shipped file, as a file of their own.
+  std::string Cut(const char* file, size_t bytes) {
     const auto path = folder_.Path() / ("cut" + std::to_string(++cuts_) + ".ogg");
-    std::ofstream(path, std::ios::binary) << whole.substr(0, bytes);
+    std::ofstream(path, std::ios::binary) << Shipped(file).substr(0, bytes);
     return path.string();
   }
   // Bytes up to the first page that carries sound: the headers alone.
@@ -218,8 +221,7 @@ TEST_F(DamagedFileTest, AFileCutBeforeItsFirstSoundIsRefused) {
   const char* source = "Resources/sounds/Siren.ogg";
   ExpectUnreadable(Cut(source, 0));
   ExpectUnreadable(Cut(source, 100));
-  const size_t headers = HeadersEnd(TestSupport::ReadFile(std::string(CORVIDALE_SOURCE_ROOT) + "/" + source));
-  ExpectUnreadable(Cut(source, headers));
+  ExpectUnreadable(Cut(source, HeadersEnd(Shipped(source))));
   EXPECT_NE(device_->LastError().find("holds no sound"), std::string::npos);
 }
 

@@ -151,6 +151,19 @@ TEST_F(PassesTest, ViewportMessagesResizeTheViewportButNotTheFrameBuffers) {
   EXPECT_EQ(graphics().viewportHeight, kHeight);
 }
 
+TEST_F(PassesTest, DebugLinePointingDownIsVerticalAndAPointDrawsNothing) {
+  Frame();
+  GraphicsSystem::DrawDebugLine({0, 0}, {0, -40}, kRed);
+  const bool onLine = ReadPixel(kCentreX, kCentreY - 20).r > 200 || ReadPixel(kCentreX - 1, kCentreY - 20).r > 200;
+  EXPECT_TRUE(onLine) << ReadPixel(kCentreX, kCentreY - 20);
+  EXPECT_LT(ReadPixel(kCentreX, kCentreY + 20).r, 10) << "it runs down from the start, not up";
+  EXPECT_LT(ReadPixel(kCentreX + 10, kCentreY - 20).r, 10);
+
+  const Math::Matrix4 before = graphics().modelMatrix;
+  GraphicsSystem::DrawDebugLine({30, 30}, {30, 30}, kRed);
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(graphics().modelMatrix.m[i], before.m[i]) << "no direction, no draw";
+}
+
 TEST_F(PassesTest, CameraMoveShiftsWorldAndUILayersAlike) {
   AddSprite(0, {0, 0}, {40, 40}, kRed);
   AddSprite(10, {100, 0}, {40, 40}, kGreen);

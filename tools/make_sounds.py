@@ -237,7 +237,7 @@ def metal_click(rng, pitch):
 
 
 def handcuff(rng):
-    out = np.zeros(length(0.55))
+    out = np.zeros(length(0.38))  # ends with the last click
     for i, at in enumerate((0.0, 0.045, 0.09, 0.135, 0.18)):
         place(out, length(at), metal_click(rng, 3100 + 80 * i) * 0.6)
     place(out, length(0.3), metal_click(rng, 2400) * 1.0)
@@ -258,7 +258,7 @@ def detective_catch(rng):
         place(whoosh, start, band * window)
     whoosh = normalise(whoosh * glide(n, [(0, 0.2), (0.7, 1), (1, 0)]), 0.6)
     grab = punch(rng)[:length(0.15)] * 0.7
-    out = np.zeros(n + len(grab))
+    out = np.zeros(length(0.22) + len(grab))  # ends with the grab
     place(out, 0, whoosh)
     place(out, length(0.22), grab)
     return out

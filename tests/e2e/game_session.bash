@@ -15,6 +15,7 @@ WORK="$(mktemp -d)"
 GAME_PID=""
 cleanup() {
   if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
+  chmod -R u+w "$WORK" 2>/dev/null || true  # a test may have made its copy read-only
   rm -rf "$WORK"
 }
 trap cleanup EXIT

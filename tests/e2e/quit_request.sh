@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real game with the user's own configuration: the window takes its
-# title and size from it, the file is left as written, and a quit request
-# from outside (the way a window manager's close or a shutdown asks) ends the
-# game through the quit path with status 0.
+# title and size from it and the file is left as written. Both ways the
+# desktop asks a program to end go through the quit path and end the game
+# with status 0: the window's close request (close button, the window
+# manager's Alt+F4) and a termination signal (log-out, shutdown).
 # Usage: quit_request.sh <corvidale binary> <source root>
 set -euo pipefail
 BINARY="$1"
@@ -11,14 +12,19 @@ source "$(dirname "$0")/game_session.bash"
 
 copy_resources
 printf 'MyGame 800 600' >"$WORK/Resources/Config.cfg"
-start_game
-wait_for_window MyGame
-expect_window_size 800x600
 
-sleep 1
-kill -TERM "$GAME_PID"
-wait_for_exit 50
-[ -n "$STATUS" ] || fail "the game was still running 5 s after the quit request"
-[ "$STATUS" -eq 0 ] || fail "the game ended with status $STATUS"
+for request in close signal; do
+  start_game
+  wait_for_window MyGame
+  expect_window_size 800x600
+  sleep 1
+  case "$request" in
+    close) python3 "$(dirname "$0")/close_window.py" "$WINDOW" ;;
+    signal) kill -TERM "$GAME_PID" ;;
+  esac
+  wait_for_exit 50
+  [ -n "$STATUS" ] || fail "$request: the game was still running 5 s after the quit request"
+  [ "$STATUS" -eq 0 ] || fail "$request: the game ended with status $STATUS"
+done
 [ "$(cat "$WORK/Resources/Config.cfg")" = "MyGame 800 600" ] || fail "Config.cfg was rewritten"
-echo "PASS: MyGame 800x600 from the user's file, quit request ended the game with status 0"
+echo "PASS: MyGame 800x600 from the user's file; close request and signal each ended the game with status 0"

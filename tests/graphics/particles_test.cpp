@@ -78,6 +78,29 @@ TEST_F(ParticleTest, ZeroLifetimeGivesOneBurstThenOff) {
   EXPECT_EQ(emitter.active.size(), 5u);
 }
 
+TEST_F(ParticleTest, ZeroLifetimesRunForOneSecond) {
+  ParticleEmitter emitter(&owner);
+  EmitterSettings settings = Fixed(100, 1, 0.0f);
+  settings.loopEmission = false;
+  settings.emitterLifetime = 0.0f;
+  emitter.Configure(settings);
+  emitter.UpdateEmitter(0.25f);
+  ASSERT_EQ(emitter.active.size(), 1u);
+  EXPECT_FALSE(emitter.enabled);
+
+  // Switched on again, the emitter runs its clock's 1.0 s, emitting every frame.
+  emitter.SetEnabled(true);
+  for (int i = 0; i < 3; ++i) emitter.UpdateEmitter(0.25f);
+  EXPECT_TRUE(emitter.enabled);
+  emitter.UpdateEmitter(0.25f);
+  EXPECT_FALSE(emitter.enabled) << "1.0 s have run";
+  // Particles of lifetime 0 live 1.0 s: two frames on, only the one born
+  // in the frame that switched the emitter off is left.
+  emitter.UpdateEmitter(0.25f);
+  emitter.UpdateEmitter(0.25f);
+  EXPECT_EQ(emitter.active.size(), 1u);
+}
+
 TEST_F(ParticleTest, EmitterLifetimeSwitchesOffAfterItsLastFrame) {
   ParticleEmitter emitter(&owner);
   EmitterSettings settings = Fixed(100, 1, 10.0f);

@@ -8,7 +8,8 @@
 # Keys from Resources/Keyboard_Actions.txt move the focus (the highlighted
 # button's face is read off the screen), Start and Play change the scene,
 # Back returns to the rebuilt main menu, whose focus wraps from Play up to
-# Quit, and Quit ends the game with status 0. Each step waits for the scene
+# Quit; the pointer takes the focus and a click on an action-less button
+# does nothing; and Quit ends the game with status 0. Each step waits for the scene
 # fades; a failing step leaves its screen shot beside the build.
 # Usage: menu_flow.sh <corvidale binary> <source root>
 set -euo pipefail
@@ -130,6 +131,25 @@ tap() {
   xdotool keyup "$1"
 }
 
+# Moves the pointer onto the button $1 at world y = $2 (in two steps, as a
+# hand does: the first motion into the window may go unreported) and waits
+# for the test $4; $3 is the test for the screen before.
+point_at() {
+  local x=$((SHOT_X + SHOT_W / 2)) y=$((SHOT_Y + SHOT_H / 2 - $2))
+  "$3" || fail_with_shot "before pointing at $1"
+  xdotool mousemove "$x" $((y + 3))
+  sleep 0.1
+  xdotool mousemove "$x" "$y"
+  WAIT_TENTHS=30 wait_until "$4" || fail_with_shot "the pointer on $1 did not give it the focus"
+}
+
+# Holds the left mouse button for a few frames.
+mouse_tap() {
+  xdotool mousedown 1
+  sleep 0.15
+  xdotool mouseup 1
+}
+
 # Taps key $1 until the test $3... holds. A tap that the game missed leaves
 # the screen as it was (the test $2 still holds), so only then is it tapped
 # again; anything else is waited for. $4 onwards name the step.
@@ -218,6 +238,16 @@ LEVELS_TEXT="$(pixels_of_kind -120 230 120 300 text)"
 press_until "$MENU_SELECT_2" levelselect_shown focus_play "Back returns to the main menu with Play focused"
 press_until "$MENU_UP_2" focus_play focus_quit "up from Play wraps to Quit"
 
+# The mouse: hovering takes the focus; a click on Credits, which has no
+# action, changes nothing; the keys go on from where the mouse left the focus.
+point_at Credits "$CREDITS_Y" focus_quit focus_credits
+mouse_tap
+sleep 1
+screen_grab
+focus_credits || fail_with_shot "a click on Credits, which has no action, changed the menu"
+xdotool mousemove 0 0
+press_until "$MENU_DOWN_1" focus_credits focus_quit "down from the hovered Credits focuses Quit"
+
 # Quit ends the game through the quit path.
 tap "$MENU_SELECT_1"
 wait_for_exit 50
@@ -228,4 +258,4 @@ fi
 [ -n "$STATUS" ] || fail_with_shot "the game was still running 5 s after pressing Quit"
 [ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
 if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
-echo "PASS: splash, main menu focus moves and wraps, Play and Back change scenes, Quit ends with status 0"
+echo "PASS: splash, main menu focus by keys (both players) and by pointer, Play and Back change scenes, Quit ends with status 0"

@@ -1,9 +1,5 @@
 #include "engine/platform/Platform.h"
 
-#include <SDL.h>
-#include <unistd.h>
-
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -30,12 +26,6 @@ std::unique_ptr<Backend>& Slot() {
 unsigned& RandomState() {
   static unsigned state = 1;
   return state;
-}
-
-// A dialog must never block a headless or CI run: only a person at a
-// terminal on a display gets one.
-bool IsInteractive() {
-  return isatty(STDIN_FILENO) != 0 && std::getenv("DISPLAY") != nullptr && std::getenv("CI") == nullptr;
 }
 
 bool HoldsResources(const fs::path& folder) {
@@ -97,9 +87,11 @@ bool MakeFolder(const std::string& path) {
   return fs::is_directory(path, ec);
 }
 
+void Backend::ShowDialog(const std::string&, const std::string&) {}
+
 void ShowMessageBox(const std::string& title, const std::string& text) {
   std::cerr << title << ": " << text << std::endl;
-  if (IsInteractive()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, title.c_str(), text.c_str(), nullptr);
+  Current().ShowDialog(title, text);
 }
 
 bool EnterResourceFolder(const char* argv0) {

@@ -23,7 +23,8 @@ int Random();  // 0..kRandomMax
 
 // ---- Files and messages --------------------------------------------------
 bool MakeFolder(const std::string& path);  // an existing folder is success
-// Always printed to stderr; a real dialog only when running interactively.
+// Always printed to stderr; a real dialog only from the game's backend when
+// running interactively, so a test or headless run never waits on one.
 void ShowMessageBox(const std::string& title, const std::string& text);
 // Changes the working folder to the one that holds Resources/: the working
 // folder itself when it holds one (so a copy can be run in place), else the
@@ -87,6 +88,9 @@ class Backend {
   virtual int ShowCursor(bool show) = 0;
   virtual void PumpEvents(WindowEventSink& sink) = 0;
   virtual void GetMonitorSize(int& width, int& height) = 0;
+  // A message box the player has to dismiss. Only the game's own backend,
+  // with a person at it, shows one; every other backend shows nothing.
+  virtual void ShowDialog(const std::string& title, const std::string& text);
 
   // OpenGL.
   virtual bool CreateGLContext() = 0;

@@ -1,8 +1,10 @@
 #include "engine/platform/SdlBackend.h"
 
 #include <SDL.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <iostream>
 
 #include "engine/platform/LeakCheck.h"
@@ -24,6 +26,12 @@ bool FindExactDisplayMode(int displayIndex, int width, int height, SDL_DisplayMo
     }
   }
   return false;
+}
+
+// A dialog must never block a headless or CI run: only a person at a
+// terminal on a display gets one.
+bool IsInteractive() {
+  return isatty(STDIN_FILENO) != 0 && std::getenv("DISPLAY") != nullptr && std::getenv("CI") == nullptr;
 }
 
 }  // namespace
@@ -193,6 +201,11 @@ void SdlBackend::GetMonitorSize(int& width, int& height) {
   if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) != 0) return;
   width = bounds.w;
   height = bounds.h;
+}
+
+void SdlBackend::ShowDialog(const std::string& title, const std::string& text) {
+  if (videoReady_ && IsInteractive())
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, title.c_str(), text.c_str(), window_);
 }
 
 bool SdlBackend::CreateGLContext() {

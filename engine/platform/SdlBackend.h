@@ -29,6 +29,7 @@ class SdlBackend : public Backend {
   int ShowCursor(bool show) override;
   void PumpEvents(WindowEventSink& sink) override;
   void GetMonitorSize(int& width, int& height) override;
+  void ShowDialog(const std::string& title, const std::string& text) override;
 
   bool CreateGLContext() override;
   void* GetGLProcAddress(const char* name) override;

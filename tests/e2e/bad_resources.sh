@@ -36,7 +36,7 @@ if [ "$(id -u)" -ne 0 ]; then
   start_game
 elif unshare -m true 2>/dev/null; then
   (cd "$WORK" && exec unshare -m bash -c 'mount --bind Resources Resources &&
-      mount -o remount,bind,ro Resources && exec "$0"' "$BINARY" >"$WORK/game.log" 2>&1) &
+      mount -o remount,bind,ro Resources && exec "$0"' "$BINARY" </dev/null >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
 else
   echo "SKIP: read-only Resources (root without mount namespaces)"

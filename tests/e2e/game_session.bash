@@ -29,7 +29,7 @@ copy_resources() {
 
 # A working folder that holds Resources/ is the one the game uses.
 start_game() {
-  (cd "$WORK" && SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" exec "$BINARY" >"$WORK/game.log" 2>&1) &
+  (cd "$WORK" && SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" exec "$BINARY" </dev/null >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
 }
 

@@ -34,7 +34,7 @@ xdpyinfo >/dev/null 2>&1 || fail "no X display at $DISPLAY"
 
 # Starts the game from its source tree and waits until its window has the focus.
 start_game() {
-  (cd "$SOURCE_ROOT" && exec "$BINARY") >"$WORK/game.log" 2>&1 &
+  (cd "$SOURCE_ROOT" && exec "$BINARY") </dev/null >"$WORK/game.log" 2>&1 &
   GAME_PID=$!
   local window=""
   for _ in $(seq 150); do

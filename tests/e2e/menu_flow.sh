@@ -9,8 +9,8 @@
 # button's face is read off the screen), Start and Play change the scene,
 # Back returns to the rebuilt main menu, whose focus wraps from Play up to
 # Quit; the pointer takes the focus and a click on an action-less button
-# does nothing; and Quit ends the game with status 0. Each step waits for the scene
-# fades; a failing step leaves its screen shot beside the build.
+# does nothing; Quit ends the game with status 0. Each step waits for the
+# scene fades; a failing step leaves its screen shot beside the build.
 # Usage: menu_flow.sh <corvidale binary> <source root>
 set -euo pipefail
 BINARY="$(realpath "$1")"
@@ -25,8 +25,7 @@ command -v "$PYTHON" >/dev/null || fail "$PYTHON is missing"
 
 # Fails with the current screen kept as a PNG in the build folder.
 fail_with_shot() {
-  screen_grab 2>/dev/null && screen_save_png "$FAILURE_SHOT" 2>/dev/null \
-    && set -- "$1 (screen shot: $FAILURE_SHOT)"
+  screen_keep_png "$FAILURE_SHOT" && set -- "$1 (screen shot: $FAILURE_SHOT)"
   fail "$1"
 }
 
@@ -152,7 +151,7 @@ mouse_tap() {
 
 # Taps key $1 until the test $3... holds. A tap that the game missed leaves
 # the screen as it was (the test $2 still holds), so only then is it tapped
-# again; anything else is waited for. $4 onwards name the step.
+# again; anything else is waited for. $4 names the step.
 press_until() {
   local key="$1" before="$2" after="$3" step="$4"
   local attempt
@@ -184,7 +183,8 @@ wait_for_window CORVIDALE
 screen_watch_window
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 
-# Splash: title card, title text and the focused Start button.
+# Splash: title card, title text and the focused Start button. A splash
+# scene that moves on by itself goes straight to the main menu instead.
 scene_up() { splash_shown || mainmenu_shown; }
 wait_until scene_up || fail_with_shot "neither the splash's title card nor the main menu within 10 s"
 STARTED_ON_SPLASH=""

@@ -49,7 +49,8 @@ pixels_of_kind() {
     $((SHOT_W / 2 + $3)) $((SHOT_H / 2 - $2))
 }
 
-# Writes the last shot as a PNG to $1.
-screen_save_png() {
-  "$PYTHON" "$SCREEN_TOOL" png "$SHOT" "$1"
+# Writes a fresh shot as a PNG to $1; false (without failing) when it cannot.
+screen_keep_png() {
+  "$PYTHON" "$SCREEN_TOOL" grab "$SHOT" "$SHOT_X" "$SHOT_Y" "$SHOT_W" "$SHOT_H" 2>/dev/null \
+    && "$PYTHON" "$SCREEN_TOOL" png "$SHOT" "$1" 2>/dev/null
 }

@@ -77,15 +77,6 @@ TEST(WindowConfig, UnreadableFileIsNeverReplaced) {
   EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
-// Records the messages the window system broadcasts.
-class MessageRecorder : public Framework::System {
- public:
-  std::string GetName() override { return "Recorder"; }
-  void Update(float) override {}
-  void SendMessage(Framework::Message* message) override { ids.push_back(message->id); }
-  std::vector<int> ids;
-};
-
 class WindowSystemTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -127,7 +118,7 @@ TEST_F(WindowSystemTest, MouseMoveCountsYFromTheBottomEdge) {
 }
 
 TEST_F(WindowSystemTest, QuitRequestTellsEverySystemAndClearsTheRunningFlag) {
-  MessageRecorder recorder;
+  TestSupport::MessageRecorder recorder;
   Framework::GetEngine().systems = {window.get(), &recorder};
   window->Update(0);
   EXPECT_TRUE(recorder.ids.empty());

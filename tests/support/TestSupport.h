@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "engine/core/System.h"
 #include "engine/platform/TestBackend.h"
 
 namespace TestSupport {
@@ -53,6 +55,15 @@ class ScopedTestBackend {
  private:
   Platform::TestBackend* backend_;
   std::unique_ptr<Platform::Backend> previous_;
+};
+
+// A system that records the ids of the messages broadcast to it.
+class MessageRecorder : public Framework::System {
+ public:
+  std::string GetName() override { return "Recorder"; }
+  void Update(float) override {}
+  void SendMessage(Framework::Message* message) override { ids.push_back(message->id); }
+  std::vector<int> ids;
 };
 
 }  // namespace TestSupport

@@ -248,6 +248,39 @@ TEST_F(PassesTest, QueuedTextAppearsWhereQueuedInItsColour) {
   EXPECT_LT(ReadPixel(kCentreX - 90, kCentreY - 45).g, 10) << "the queue is emptied by every frame";
 }
 
+TEST_F(PassesTest, QueuedTextGoesThroughThePostEffectAndPauseHoldsTheClocks) {
+  GraphicsSystem::SetPostEffect("POST_BLACKWHITE");
+  GraphicsSystem::QueueText("IIII", -100.0f, -60.0f, 1.0f, Math::Vec4(0, 1, 0, 1));
+  Frame();
+  int greyStrokes = 0, greenStrokes = 0;
+  for (int x = kCentreX - 100; x < kCentreX - 20; ++x) {
+    const Pixel p = ReadPixel(x, kCentreY - 60 + 15);
+    if (p.g > 100 && std::abs(p.r - p.g) <= 1 && std::abs(p.g - p.b) <= 1) ++greyStrokes;
+    if (p.g > 100 && p.r < 40) ++greenStrokes;
+  }
+  EXPECT_GT(greyStrokes, 10);
+  EXPECT_EQ(greenStrokes, 0) << "texts are part of the world image";
+
+  // While paused, "time" stands still for "DEFAULT" and the post effect.
+  const auto timeOf = [](const std::string& shader) {
+    const GLuint program = graphics().shaders.Program(shader);
+    GLfloat value = -1.0f;
+    gl::GetUniformfv(program, gl::GetUniformLocation(program, "time"), &value);
+    return value;
+  };
+  GraphicsSystem::SetPostEffect("POST_FALLOUT");  // its grain moves with "time"
+  Frame(0.5f);
+  const float before = timeOf("DEFAULT");
+  EXPECT_FLOAT_EQ(timeOf("POST_FALLOUT"), before);
+  Framework::GetEngine().paused = true;
+  Frame(0.5f);
+  EXPECT_FLOAT_EQ(timeOf("DEFAULT"), before);
+  EXPECT_FLOAT_EQ(timeOf("POST_FALLOUT"), before);
+  Framework::GetEngine().paused = false;
+  Frame(0.5f);
+  EXPECT_FLOAT_EQ(timeOf("DEFAULT"), before + 0.5f);
+}
+
 TEST_F(PassesTest, MeasureTextSumsWholePixelAdvancesAndIgnoresHighBytes) {
   FT_Face face = nullptr;
   ASSERT_EQ(FT_New_Face(graphics().font.library, CORVIDALE_SOURCE_ROOT "/Resources/fonts/TCCB.ttf", 0, &face), 0);

@@ -61,7 +61,8 @@ class EfxManager {
   void Add(const std::string& name, GameObject* object);
   void Clear();
   void LoadSceneEffects();
-  // Empty handle when no prototype has that name or no scene is current.
+  // Empty handle when no prototype has that name, or when a copy would
+  // have to be cloned but no scene is current or the prototype is gone.
   std::weak_ptr<EfxObject> Play(const std::string& name, const Math::Vec3& position, float duration,
                                 const std::string& animation);
   void Stop(const std::string& name);

@@ -1,4 +1,5 @@
 // The four draw passes read back from the window under Xvfb.
+#include <cstdlib>
 #include <memory>
 
 #include <gtest/gtest.h>

@@ -3,13 +3,15 @@
 # built from archetype files (tests/e2e/data/menu_flow/) through their index
 # files in a temporary copy of Resources/:
 #   splash       a title card (sprite), the title (text) and a Start button
-#   mainmenu     a caption, a green bar and the buttons Play, Credits, Quit
+#   mainmenu     a caption, a green bar and the buttons Play, Options, Quit;
+#                Options swaps them for a hidden panel (caption, Close);
+#                the menu remembers its last focus
 #   levelselect  a red backdrop, a caption and a Back button
 # Keys from Resources/Keyboard_Actions.txt move the focus (the highlighted
 # button's face is read off the screen), Start and Play change the scene,
 # Back returns to the rebuilt main menu, whose focus wraps from Play up to
-# Quit; the pointer takes the focus and a click on an action-less button
-# does nothing; Quit ends the game with status 0. Each step waits for the
+# Quit; the pointer takes the focus and a click on Options opens the panel,
+# whose Close brings the menu back; Quit ends the game with status 0. Each step waits for the
 # scene fades; a failing step leaves its screen shot beside the build.
 # Usage: menu_flow.sh <corvidale binary> <source root>
 set -euo pipefail
@@ -50,7 +52,8 @@ BACKDROP_RED="204 38 38"
 # World positions of the buttons (list position plus button position).
 START_Y=-160
 PLAY_Y=100
-CREDITS_Y=0
+OPTIONS_Y=0
+CLOSE_X=350
 QUIT_Y=-100
 BACK_Y=-260
 
@@ -69,7 +72,7 @@ PLAIN_FACE=""
 menu_focus_at() {
   mainmenu_shown || return 1
   local y
-  for y in "$PLAY_Y" "$CREDITS_Y" "$QUIT_Y"; do
+  for y in "$PLAY_Y" "$OPTIONS_Y" "$QUIT_Y"; do
     if [ "$y" -eq "$1" ]; then
       shows_colour 0 "$y" "$FOCUS_FACE" || return 1
     else
@@ -201,7 +204,7 @@ if splash_shown; then
   press_until "$MENU_SELECT_1" splash_still_shown mainmenu_shown "Start leads to the main menu"
 fi
 
-# Main menu: Play has the focus, Credits and Quit the plain face.
+# Main menu: Play has the focus, Options and Quit the plain face.
 wait_until mainmenu_shown || fail_with_shot "no main menu"
 settle
 screen_grab
@@ -210,21 +213,22 @@ PLAIN_FACE="$(colour_at 0 "$QUIT_Y")"
 colours_match "$FOCUS_FACE" "$PLAIN_FACE" 20 \
   && fail_with_shot "the focused Play button ($FOCUS_FACE) looks like the plain Quit button ($PLAIN_FACE)"
 colours_match "$PLAIN_FACE" "0 0 0" 10 && fail_with_shot "the Quit button is not drawn"
-shows_colour 0 "$CREDITS_Y" "$PLAIN_FACE" || fail_with_shot "Credits ($(colour_at 0 "$CREDITS_Y")) does not look plain"
+shows_colour 0 "$OPTIONS_Y" "$PLAIN_FACE" || fail_with_shot "Options ($(colour_at 0 "$OPTIONS_Y")) does not look plain"
 [ -z "$STARTED_ON_SPLASH" ] || colours_match "$START_FACE" "$FOCUS_FACE" 4 \
   || fail_with_shot "the splash's focused Start ($START_FACE) and the menu's focused Play ($FOCUS_FACE) differ"
 CAPTION_TEXT="$(pixels_of_kind -160 200 160 280 text)"
 [ "$CAPTION_TEXT" -gt 300 ] || fail_with_shot "the main menu caption is missing ($CAPTION_TEXT gold pixels)"
+[ "$(pixels_of_kind 250 -40 450 140 lit)" -eq 0 ] || fail_with_shot "the hidden options panel is drawn"
 
 # The focus moves down and up the list.
 focus_play() { menu_focus_at "$PLAY_Y"; }
-focus_credits() { menu_focus_at "$CREDITS_Y"; }
+focus_options() { menu_focus_at "$OPTIONS_Y"; }
 focus_quit() { menu_focus_at "$QUIT_Y"; }
 focus_play || fail_with_shot "Play is not the only focused button"
-press_until "$MENU_DOWN_1" focus_play focus_credits "down from Play focuses Credits"
-press_until "$MENU_DOWN_1" focus_credits focus_quit "down from Credits focuses Quit"
-press_until "$MENU_UP_1" focus_quit focus_credits "up from Quit focuses Credits"
-press_until "$MENU_UP_1" focus_credits focus_play "up from Credits focuses Play"
+press_until "$MENU_DOWN_1" focus_play focus_options "down from Play focuses Options"
+press_until "$MENU_DOWN_1" focus_options focus_quit "down from Options focuses Quit"
+press_until "$MENU_UP_1" focus_quit focus_options "up from Quit focuses Options"
+press_until "$MENU_UP_1" focus_options focus_play "up from Options focuses Play"
 
 # Play changes to the level select: red backdrop, caption, focused Back.
 press_until "$MENU_SELECT_1" focus_play levelselect_shown "Play leads to the level select"
@@ -238,15 +242,26 @@ LEVELS_TEXT="$(pixels_of_kind -120 230 120 300 text)"
 press_until "$MENU_SELECT_2" levelselect_shown focus_play "Back returns to the main menu with Play focused"
 press_until "$MENU_UP_2" focus_play focus_quit "up from Play wraps to Quit"
 
-# The mouse: hovering takes the focus; a click on Credits, which has no
-# action, changes nothing; the keys go on from where the mouse left the focus.
-point_at Credits "$CREDITS_Y" focus_quit focus_credits
+# The pointer takes the focus; a click on Options hides the menu's buttons
+# and caption (not its plain sprite) and shows the options panel with Close
+# focused; Close brings the menu back with the focus on Options.
+main_caption_shown() { [ "$(pixels_of_kind -160 200 160 280 text)" -gt 300 ]; }
+options_caption_shown() { [ "$(pixels_of_kind 250 60 450 140 text)" -gt 200 ]; }
+options_open() {
+  mainmenu_shown && shows_colour "$CLOSE_X" 0 "$FOCUS_FACE" && options_caption_shown \
+    && ! main_caption_shown && shows_colour 0 "$PLAY_Y" "0 0 0" && shows_colour 0 "$OPTIONS_Y" "0 0 0" \
+    && shows_colour 0 "$QUIT_Y" "0 0 0"
+}
+options_closed_on_options() {
+  focus_options && main_caption_shown && ! options_caption_shown && shows_colour "$CLOSE_X" 0 "0 0 0"
+}
+point_at Options "$OPTIONS_Y" focus_quit focus_options
 mouse_tap
-sleep 1
-screen_grab
-focus_credits || fail_with_shot "a click on Credits, which has no action, changed the menu"
+WAIT_TENTHS=30 wait_until options_open || fail_with_shot "a click on Options did not swap the menu for the options panel"
 xdotool mousemove 0 0
-press_until "$MENU_DOWN_1" focus_credits focus_quit "down from the hovered Credits focuses Quit"
+settle
+press_until "$MENU_SELECT_1" options_open options_closed_on_options "Close brings the menu back with Options focused"
+press_until "$MENU_DOWN_1" focus_options focus_quit "down from Options focuses Quit"
 
 # Quit ends the game through the quit path.
 tap "$MENU_SELECT_1"
@@ -258,4 +273,4 @@ fi
 [ -n "$STATUS" ] || fail_with_shot "the game was still running 5 s after pressing Quit"
 [ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
 if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
-echo "PASS: splash, main menu focus by keys (both players) and by pointer, Play and Back change scenes, Quit ends with status 0"
+echo "PASS: splash, main menu focus by keys (both players) and by pointer, options panel opened by click and closed by key, Play and Back change scenes, Quit ends with status 0"

@@ -10,7 +10,9 @@ struct WindowConfig {
   static constexpr const char* kDefaultTitle = "CORVIDALE";
   static constexpr int kDefaultWidth = 1280;
   static constexpr int kDefaultHeight = 720;
-  static constexpr int kMaxSize = 16384;  // larger than any display or GL surface
+  // Beyond any display (8K is 7680 x 4320); larger windows only cost the
+  // off-screen buffers gigabytes.
+  static constexpr int kMaxSize = 8192;
 
   std::string title = kDefaultTitle;
   int width = kDefaultWidth;

@@ -49,6 +49,7 @@ TEST(WindowConfig, BrokenFilesFallBackPerItemAndAreLeftAsTheyWere) {
       {"My Game 800 600", "My", 1280, 720},  // a second word is no width
       {"Zero 0 -5", "Zero", 1280, 720},
       {"Huge 100000 600", "Huge", 1280, 600},
+      {"Edge 8192 8193", "Edge", 8192, 720},
       {"Overflow 99999999999999 600", "Overflow", 1280, 720},
   };
   TestSupport::TempFolder folder;

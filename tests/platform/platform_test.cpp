@@ -1,7 +1,10 @@
-// The machine-independent services: random numbers, folders, messages.
+// The machine-independent services: random numbers, folders, messages; and
+// the layer's boundary: only engine/platform/ talks to SDL.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <regex>
 #include <vector>
 
 #include "engine/platform/Platform.h"
@@ -56,6 +59,27 @@ TEST(PlatformMessages, MessageBoxReachesStderrAndNeverWaitsInTests) {
   testing::internal::CaptureStderr();
   Platform::ShowMessageBox("Error", "Unable to create device context");
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Unable to create device context\n");
+}
+
+// Everything machine-specific goes through Platform.h; the benchmark that
+// measures SDL's own renderer is the one deliberate exception.
+TEST(PlatformBoundary, NoSourceOutsideThePlatformLayerIncludesSdl) {
+  const fs::path root = CORVIDALE_SOURCE_ROOT;
+  const std::regex sdlInclude(R"(^\s*#\s*include\s*[<"]SDL)");
+  std::vector<std::string> offenders;
+  for (const char* folder : {"engine", "game", "tests", "tools"}) {
+    if (!fs::is_directory(root / folder)) continue;
+    for (const auto& entry : fs::recursive_directory_iterator(root / folder)) {
+      const fs::path& path = entry.path();
+      const std::string extension = path.extension().string();
+      if (extension != ".cpp" && extension != ".h") continue;
+      if (path.parent_path() == root / "engine" / "platform") continue;
+      std::ifstream in(path);
+      for (std::string line; std::getline(in, line);)
+        if (std::regex_search(line, sdlInclude)) offenders.push_back(fs::relative(path, root).string());
+    }
+  }
+  EXPECT_TRUE(offenders.empty()) << "SDL included by: " << testing::PrintToString(offenders);
 }
 
 }  // namespace

@@ -31,15 +31,15 @@ grep -q "^Error: \|cannot be initialised" "$WORK/game.log" || fail "empty Resour
 rm -rf "$WORK/Resources"
 copy_resources
 LISTING="$(cd "$WORK/Resources" && find . | sort)"
+READ_ONLY_MOUNT="cd '$WORK' && mount --bind Resources Resources && mount -o remount,bind,ro Resources"
 if [ "$(id -u)" -ne 0 ]; then
   chmod -R a-w "$WORK/Resources"
   start_game
-elif unshare -m true 2>/dev/null; then
-  (cd "$WORK" && exec unshare -m bash -c 'mount --bind Resources Resources &&
-      mount -o remount,bind,ro Resources && exec "$0"' "$BINARY" </dev/null >"$WORK/game.log" 2>&1) &
+elif unshare -m sh -c "$READ_ONLY_MOUNT" 2>/dev/null; then
+  (cd "$WORK" && exec unshare -m sh -c "$READ_ONLY_MOUNT"' && exec "$0"' "$BINARY" </dev/null >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
 else
-  echo "SKIP: read-only Resources (root without mount namespaces)"
+  echo "SKIP: read-only Resources (root, but no read-only mounts allowed here)"
   exit 0
 fi
 run_and_quit "read-only Resources"

@@ -1,5 +1,6 @@
 #include "engine/graphics/Debug.h"
 
+#include "engine/core/StaticInstance.h"
 #include "engine/graphics/GLFunctions.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/physics/Shape.h"
@@ -79,20 +80,8 @@ DebugCanvas* Debug::SetCanvas(DebugCanvas* replacement) {
   return previous;
 }
 
-namespace {
-bool debugGone = false;
+Debug& GetDebug() { return StaticInstance<Debug>::Get(); }
 
-struct GlobalDebug {
-  ~GlobalDebug() { debugGone = true; }
-  Debug instance;
-};
-}  // namespace
-
-Debug& GetDebug() {
-  static GlobalDebug global;
-  return global.instance;
-}
-
-bool DebugAvailable() { return !debugGone; }
+bool DebugAvailable() { return StaticInstance<Debug>::Alive(); }
 
 }  // namespace Framework

@@ -4,6 +4,7 @@
 
 #include "engine/core/Engine.h"
 #include "engine/core/GameObject.h"
+#include "engine/core/StaticInstance.h"
 #include "engine/physics/AABB.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/Collision.h"
@@ -115,20 +116,8 @@ void Physics::DetectCollisions() {
   });
 }
 
-namespace {
-bool physicsGone = false;
+Physics& GetPhysics() { return StaticInstance<Physics>::Get(); }
 
-struct GlobalPhysics {
-  ~GlobalPhysics() { physicsGone = true; }
-  Physics instance;
-};
-}  // namespace
-
-Physics& GetPhysics() {
-  static GlobalPhysics global;
-  return global.instance;
-}
-
-bool PhysicsAvailable() { return !physicsGone; }
+bool PhysicsAvailable() { return StaticInstance<Physics>::Alive(); }
 
 }  // namespace Framework

@@ -209,16 +209,8 @@ TEST_F(ButtonListTest, CheckPlayersWaitsForBothRoles) {
   detectiveController = killerController = -1;
 }
 
-class MessageRecorder : public Framework::System {
- public:
-  std::string GetName() override { return "Recorder"; }
-  void Update(float) override {}
-  void SendMessage(Framework::Message* message) override { ids.push_back(message->id); }
-  std::vector<int> ids;
-};
-
 TEST_F(ButtonListTest, ActionsOnUnregisteredVariablesDoNothing) {
-  MessageRecorder recorder;
+  TestSupport::MessageRecorder recorder;
   Framework::Engine& engine = Framework::GetEngine();
   engine.AddSystem(&recorder);
   bool running = true;

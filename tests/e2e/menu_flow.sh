@@ -168,6 +168,31 @@ press_until() {
   fail_with_shot "$step: not seen within 10 s of pressing $key"
 }
 
+# Starts the game and sets WINDOW to its window. SDL is held to X: without
+# that, an X connection refused at start (seen on a heavily loaded test
+# display) would leave the game running on SDL's window-less fallback. A
+# refused connection is the display's trouble, not the game's, so the game
+# is started again, up to three times in all.
+start_game_with_window() {
+  export SDL_VIDEODRIVER=x11
+  local attempt
+  for attempt in 1 2 3; do
+    start_game
+    WINDOW=""
+    for _ in $(seq 100); do
+      WINDOW="$(xdotool search --onlyvisible --pid "$GAME_PID" --name '^CORVIDALE$' 2>/dev/null | head -n1 || true)"
+      [ -n "$WINDOW" ] && return 0
+      kill -0 "$GAME_PID" 2>/dev/null || break
+      sleep 0.2
+    done
+    [ -z "$WINDOW" ] && kill -0 "$GAME_PID" 2>/dev/null && fail "no visible window titled CORVIDALE within 20 s"
+    wait_for_exit 1
+    grep -q 'x11 not available' "$WORK/game.log" || fail "the game ended (status $STATUS) before its window appeared"
+    echo "note: the X display refused the game's connection; starting it again" >&2
+  done
+  fail "the X display refused the game's connection three times"
+}
+
 # --- The walk -------------------------------------------------------------------
 
 copy_resources
@@ -181,8 +206,7 @@ MENU_SELECT_2="$(bound_key menu_select_2)"
 # The pointer stays in a corner, off every button: a pointer over a button
 # would take the focus.
 xdotool mousemove 0 0 2>/dev/null || true
-start_game
-wait_for_window CORVIDALE
+start_game_with_window
 screen_watch_window
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 

@@ -38,8 +38,12 @@ install_scenes() {
   for scene in splash mainmenu levelselect; do
     local folder="$WORK/Resources/$scene"
     mkdir -p "$folder"
-    cp "$DATA/$scene/"*.xml "$folder/"
-    (cd "$DATA/$scene" && "$PYTHON" "$SOURCE_ROOT/tools/sceneindex.py" write "$folder/$scene.scene" *.xml) \
+    local names=() file
+    for file in "$DATA/$scene/"*.xml; do
+      cp "$file" "$folder/"
+      names+=("$(basename "$file")")
+    done
+    "$PYTHON" "$SOURCE_ROOT/tools/sceneindex.py" write "$folder/$scene.scene" "${names[@]}" \
       || fail "cannot write the index of $scene"
   done
 }
@@ -157,8 +161,7 @@ mouse_tap() {
 # again; anything else is waited for. $4 names the step.
 press_until() {
   local key="$1" before="$2" after="$3" step="$4"
-  local attempt
-  for attempt in 1 2 3; do
+  for _ in 1 2 3; do
     tap "$key"
     WAIT_TENTHS=15 wait_until "$after" && { settle; return 0; }
     screen_grab
@@ -175,11 +178,10 @@ press_until() {
 # is started again, up to three times in all.
 start_game_with_window() {
   export SDL_VIDEODRIVER=x11
-  local attempt
-  for attempt in 1 2 3; do
+  for _ in 1 2 3; do
     start_game
     WINDOW=""
-    for _ in $(seq 100); do
+    for _tick in $(seq 100); do
       WINDOW="$(xdotool search --onlyvisible --pid "$GAME_PID" --name '^CORVIDALE$' 2>/dev/null | head -n1 || true)"
       [ -n "$WINDOW" ] && return 0
       kill -0 "$GAME_PID" 2>/dev/null || break

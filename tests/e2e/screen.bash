@@ -30,7 +30,9 @@ colour_at() {
 
 # True when two "R G B" colours differ by at most $3 in every channel.
 colours_match() {
-  local a=($1) b=($2) tolerance="$3" i d
+  local a b tolerance="$3" i d
+  read -r -a a <<<"$1"
+  read -r -a b <<<"$2"
   for i in 0 1 2; do
     d=$((a[i] - b[i]))
     [ "${d#-}" -le "$tolerance" ] || return 1

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include "engine/platform/LeakCheck.h"
 
@@ -34,6 +35,18 @@ bool IsInteractive() {
   return isatty(STDIN_FILENO) != 0 && std::getenv("DISPLAY") != nullptr && std::getenv("CI") == nullptr;
 }
 
+// With no X or Wayland display SDL quietly picks a driver with no window
+// at all; the game would then run unseen and never end. Those drivers are
+// fine only when asked for by name (tests do).
+bool HasRealDisplay() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr) return false;
+  const std::string name = driver;
+  if (name != "offscreen" && name != "dummy") return true;
+  const char* requested = std::getenv("SDL_VIDEODRIVER");
+  return requested != nullptr && name == requested;
+}
+
 }  // namespace
 
 SdlBackend::SdlBackend() {
@@ -42,6 +55,12 @@ SdlBackend::SdlBackend() {
   SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::cerr << "Error: SDL could not start its video system: " << SDL_GetError() << std::endl;
+    return;
+  }
+  if (!HasRealDisplay()) {
+    std::cerr << "Error: no display to open the game window on (SDL fell back to its \""
+              << SDL_GetCurrentVideoDriver() << "\" video driver)" << std::endl;
+    SDL_Quit();
     return;
   }
   videoReady_ = true;

@@ -37,13 +37,13 @@ bool IsInteractive() {
 
 // With no X or Wayland display SDL quietly picks a driver with no window
 // at all; the game would then run unseen and never end. Those drivers are
-// fine only when asked for by name (tests do).
+// fine only when asked for by name, as tests do.
 bool HasRealDisplay() {
   const char* driver = SDL_GetCurrentVideoDriver();
   if (driver == nullptr) return false;
   const std::string name = driver;
   if (name != "offscreen" && name != "dummy") return true;
-  const char* requested = std::getenv("SDL_VIDEODRIVER");
+  const char* requested = SDL_GetHint(SDL_HINT_VIDEODRIVER);  // the hint or the environment
   return requested != nullptr && name == requested;
 }
 

@@ -5,12 +5,14 @@
 # border one cell of 40 units wide around the 1280 by 720 world):
 #   Runner   an orange box whose body accelerates to the right (friction
 #            holds it at 2 units per step; its Moveable only steers when
-#            game code asks, so it must leave the body alone) towards
+#            game code asks, so it must leave the body alone) and leaving
+#            a trail of still cyan particles that live 1.5 s, towards
 #   Wall     a violet static box on the default layer;
 #   Climber  a green box accelerating upwards towards the blocked top row;
 #   Sparks   a looping particle emitter without a sprite of its own.
 # Screen shots over time show the runner moving right along its lane and
-# coming to rest against the wall's left side without passing it, the
+# coming to rest against the wall's left side without passing it (its
+# trail stays behind where it was laid, then dies away at the wall), the
 # climber moving up and held below the blocked row, and particles around
 # the emitter that keep changing. A termination signal then ends the game
 # with status 0 and no "Error" line in its log. A failing step leaves its
@@ -57,6 +59,7 @@ install_scene() {
 RUNNER_ORANGE="242 140 25"
 WALL_VIOLET="140 64 217"
 CLIMBER_GREEN="51 204 77"
+TRAIL_CYAN="51 204 229"
 RUNNER_START_X=-580  # centre; the box is 60 by 60
 LANE_Y=150           # the runner's and the wall's centre height
 WALL_LEFT=230        # the wall spans x 230..290, y 50..250
@@ -88,6 +91,8 @@ find_box() {
 
 # The runner's lane, from the left edge of the world to its right edge.
 find_runner() { find_box "$RUNNER_ORANGE" -640 $((LANE_Y - 60)) 640 $((LANE_Y + 60)); }
+# The runner's trail on its lane.
+find_trail() { find_box "$TRAIL_CYAN" -640 $((LANE_Y - 30)) 640 $((LANE_Y + 30)); }
 # The climber's column, up to the top of the world.
 find_climber() { find_box "$CLIMBER_GREEN" $((CLIMBER_X - 60)) -360 $((CLIMBER_X + 60)) 360; }
 
@@ -157,6 +162,26 @@ runner_on_lane() {
 }
 
 runner_beyond() { runner_on_lane && [ "$LEFT" -ge "$1" ]; }
+
+# Particles born at the moving runner's left side stay where they were born:
+# the trail reaches at least $1 units behind the runner. Sets TRAIL.
+trail_behind() {
+  runner_on_lane || return 1
+  local runner_left="$LEFT"
+  find_trail
+  TRAIL="${BOX:-none}"
+  [ -n "$BOX" ] && [ "$(cut -d' ' -f1 <<<"$BOX")" -le $((runner_left - $1)) ]
+}
+
+# Once the runner rests, its old particles die: the trail is no longer than
+# the newest particles at its side (8 units wide).
+trail_gathered() {
+  runner_on_lane || return 1
+  local runner_left="$LEFT"
+  find_trail
+  TRAIL="${BOX:-none}"
+  [ -n "$BOX" ] && [ "$(cut -d' ' -f1 <<<"$BOX")" -ge $((runner_left - 6)) ]
+}
 runner_at_wall() { runner_on_lane && [ "$RIGHT" -ge $((WALL_LEFT - 4)) ]; }
 
 # The climber is a whole 60 by 60 box in its column, never above the limit.
@@ -265,6 +290,8 @@ read -r _ bottom _ top <<<"$FIRST_CLIMBER"
 WAIT_TENTHS=100 wait_until runner_beyond $((left + 40)) \
   || fail_with_shot "the runner did not move 40 units right within 10 s (first $FIRST_RUNNER, now ${BOX:-gone})"
 echo "runner moving right: $FIRST_RUNNER -> $BOX"
+WAIT_TENTHS=100 wait_until trail_behind 20 || fail_with_shot "no trail behind the moving runner (trail $TRAIL)"
+echo "trail behind the runner: $TRAIL"
 WAIT_TENTHS=100 wait_until climber_above $((bottom + 40)) \
   || fail_with_shot "the climber did not move 40 units up within 10 s (first $FIRST_CLIMBER, now ${BOX:-gone})"
 echo "climber moving up: $FIRST_CLIMBER -> $BOX"
@@ -278,6 +305,9 @@ wall_in_place || fail_with_shot "the wall moved when the runner hit it: ${BOX:-n
 [ "$(lit_in $((WALL_RIGHT + 1)) $((LANE_Y - 30)) $((CLIMBER_X - 40)) $((LANE_Y + 30)))" -eq 0 ] \
   || fail_with_shot "something is drawn on the lane beyond the wall"
 echo "runner stopped at the wall: $HELD"
+WAIT_TENTHS=100 wait_until trail_gathered \
+  || fail_with_shot "the trail did not die away behind the resting runner within 10 s (trail $TRAIL)"
+echo "trail at the resting runner: $TRAIL"
 
 # The climber is held below the blocked top row.
 wait_until climber_at_edge || fail_with_shot "the climber did not reach the top edge within 30 s (now ${BOX:-gone})"
@@ -300,4 +330,4 @@ wait_for_exit 100
 [ -n "$STATUS" ] || fail_with_shot "the game was still running 10 s after SIGTERM"
 [ "$STATUS" -eq 0 ] || fail "SIGTERM ended the game with status $STATUS"
 if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
-echo "PASS: a body pushed right stops against a static box, a body pushed up is held below the blocked edge of the grid, particles surround their emitter, and SIGTERM ends the game with status 0"
+echo "PASS: a body pushed right stops against a static box and its particle trail stays behind, a body pushed up is held below the blocked edge of the grid, particles surround their emitter, and SIGTERM ends the game with status 0"

@@ -202,7 +202,13 @@ void ResolveContact(Contact& contact) {
     return;
   }
   const float restitution = std::fmin(a.Restitution, b.Restitution);
-  const float inverseMassSum = a.InvMass + b.InvMass;
+  // A static body cannot be pushed, whatever mass it was given: it counts as
+  // infinitely heavy. Counting its inverse mass would hand the moving body
+  // only its own share of the push, and a box walked into a static box with
+  // a mass would sink a little further every step until it passed through.
+  const float inverseMassA = a.mIsStatic ? 0.0f : a.InvMass;
+  const float inverseMassB = b.mIsStatic ? 0.0f : b.InvMass;
+  const float inverseMassSum = inverseMassA + inverseMassB;
   const float magnitude = inverseMassSum != 0.0f ? -(1.0f + restitution) * closingSpeed / inverseMassSum : 0.0f;
   const Vec3 impulse = contact.normal * magnitude;
   contact.changeA = impulse * (a.mIsStatic ? 0.0f : 1.0f) * (-a.InvMass);

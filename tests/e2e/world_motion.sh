@@ -7,7 +7,8 @@
 #            holds it at 2 units per step; its Moveable only steers when
 #            game code asks, so it must leave the body alone) and leaving
 #            a trail of still cyan particles that live 1.5 s, towards
-#   Wall     a violet static box on the default layer;
+#   Wall     a violet static box on the default layer; it has a mass,
+#            which must not let the runner sink into it;
 #   Climber  a green box accelerating upwards towards the blocked top row;
 #   Sparks   a looping particle emitter without a sprite of its own.
 # Screen shots over time show the runner moving right along its lane and
@@ -229,6 +230,7 @@ sparks_changed_since() {
 HOLD_TENTHS=15
 holds_still() {
   local first="" end=$(($(tenths_now) + HOLD_TENTHS))
+  HELD=""
   while :; do
     screen_grab
     "$@" || return 1
@@ -300,7 +302,7 @@ echo "climber moving up: $FIRST_CLIMBER -> $BOX"
 # the wall has not moved and nothing got past it.
 # A busy machine draws fewer frames and so runs fewer steps: the wait is long.
 WAIT_TENTHS=600 wait_until runner_at_wall || fail_with_shot "the runner did not reach the wall within 60 s (now ${BOX:-gone})"
-holds_still runner_at_wall || fail_with_shot "the runner did not stay at the wall: ${HELD:-gone}"
+holds_still runner_at_wall || fail_with_shot "the runner did not stay at the wall (held ${HELD:-nothing}, last ${BOX:-no whole box})"
 wall_in_place || fail_with_shot "the wall moved when the runner hit it: ${BOX:-not found}"
 [ "$(lit_in $((WALL_RIGHT + 1)) $((LANE_Y - 30)) $((CLIMBER_X - 40)) $((LANE_Y + 30)))" -eq 0 ] \
   || fail_with_shot "something is drawn on the lane beyond the wall"
@@ -311,7 +313,7 @@ echo "trail at the resting runner: $TRAIL"
 
 # The climber is held below the blocked top row.
 wait_until climber_at_edge || fail_with_shot "the climber did not reach the top edge within 30 s (now ${BOX:-gone})"
-holds_still climber_at_edge || fail_with_shot "the climber did not stay at the top edge: ${HELD:-gone}"
+holds_still climber_at_edge || fail_with_shot "the climber did not stay at the top edge (held ${HELD:-nothing}, last ${BOX:-no whole box})"
 echo "climber held at the top edge: $HELD"
 
 # Particles surround the emitter and keep changing; nothing is drawn in an

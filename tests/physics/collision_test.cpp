@@ -151,12 +151,14 @@ TEST_F(Resolution, EqualBodiesMeetingHeadOnStop) {
 }
 
 TEST_F(Resolution, StaticAndMasslessBodiesKeepStill) {
-  a->mIsStatic = true;
+  a->mIsStatic = true;  // with a mass of 2, still immovable
   b->velocity = Vec3(-2, 0, 0);
   Resolve(Vec3(1, 0, 0));
   EXPECT_EQ(a->velocity, Vec3());
   EXPECT_EQ(a->mPosition, Vec3());
-  EXPECT_EQ(b->velocity, Vec3(-1, 0, 0));
+  EXPECT_EQ(b->velocity, Vec3());  // the whole approach is taken off the moving body
+  EXPECT_EQ(b->mPosition, Vec3(2, 0, 0));
+  b->velocity = Vec3(-1, 0, 0);
 
   contacts.Clear();
   b->mIsStatic = true;  // both static: neither moves

@@ -44,6 +44,8 @@ void GameObjectFactory::Update(float) {
       if (it->second.get() != target) continue;
       std::shared_ptr<GameObject> keepAlive = it->second;
       objects.erase(it);
+      // Off the scene's list first: it must not reach a freed object later.
+      GetSceneManager().ForgetObject(target);
       keepAlive->ShutdownComponents();
       break;
     }

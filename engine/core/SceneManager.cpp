@@ -23,6 +23,9 @@ void SceneManager::Initialize() {
   scenes[kDefaultSceneName] = placeholder;
   placeholder->Load();
   SceneSystemSteps::ConnectFade([this] { return fadeValue; });
+  // The screen starts covered: the overlay must know before the first
+  // fade step, or the first scene shows uncovered for a frame.
+  SceneSystemSteps::PublishFade(fadeValue);
 }
 
 void SceneManager::Update(float dt) {
@@ -155,6 +158,10 @@ void SceneManager::RemoveObjectScripts(GameObject* object) {
   for (GameComponent* component : object->GetComponents()) {
     if (auto* script = dynamic_cast<Scriptable*>(component)) scene->RemoveScript(script);
   }
+}
+
+void SceneManager::ForgetObject(GameObject* object) {
+  if (VScene* scene = GetCurrentScene()) scene->ForgetObject(object);
 }
 
 void SceneManager::DrawCurrentScene() {

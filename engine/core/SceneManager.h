@@ -45,6 +45,8 @@ class SceneManager : public System {
   std::vector<GameObject*> FindObjectsByTag(const std::string& tag) const;
   // Takes the object's script components out of the current scene's script set.
   void RemoveObjectScripts(GameObject* object);
+  // Takes an object the factory is destroying off the current scene's lists.
+  void ForgetObject(GameObject* object);
 
   // The frame loop draws the current scene through this.
   void DrawCurrentScene();

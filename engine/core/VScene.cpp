@@ -57,6 +57,11 @@ void VScene::FlushRemovedObjects() {
   }
 }
 
+void VScene::ForgetObject(GameObject* object) {
+  objects.erase(std::remove(objects.begin(), objects.end(), object), objects.end());
+  removalQueue.erase(std::remove(removalQueue.begin(), removalQueue.end(), object), removalQueue.end());
+}
+
 void VScene::DestroyObjects() {
   const std::vector<GameObject*> current = objects;
   for (GameObject* object : current) object->ShutdownComponents();

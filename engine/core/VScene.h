@@ -47,6 +47,8 @@ class VScene {
   // Drops the objects and the per-scene state of every system, then Unload.
   void Clear();
   void FlushRemovedObjects();
+  // Drops every mention of an object that is being destroyed.
+  void ForgetObject(GameObject* object);
 
   GameObject* FindObject(const std::string& objectName) const;
   std::vector<GameObject*> FindObjectsByTag(const std::string& tag) const;

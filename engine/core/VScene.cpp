@@ -73,6 +73,9 @@ void VScene::Clear() {
   GetEngine().paused = false;
   objects.clear();
   scripts.clear();
+  // Queued objects go with the rest; a stale entry could match a new
+  // object built at the same address and remove it from the next scene.
+  removalQueue.clear();
   GetEventSystem().ClearEvents();
   GetFactory().DestroyAllObjects();
   SceneSystemSteps::ResetSystemsForSceneChange();

@@ -21,6 +21,7 @@
 #include "engine/core/SceneIndexFile.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/Scriptable.h"
+#include "engine/graphics/Camera.h"
 #include "engine/graphics/Debug.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
@@ -46,6 +47,9 @@ class ProbeScript : public Scriptable {
  public:
   explicit ProbeScript(GameObject* owner) : Scriptable(owner) {}
   void Start() override { ++starts; }
+  void Stop() override {
+    if (auto job = onStop) job(*this);
+  }
   void Update() override {
     ++updates;
     // A copy: the job may replace itself.
@@ -58,12 +62,15 @@ class ProbeScript : public Scriptable {
   int starts = 0;
   int updates = 0;
   std::function<void(ProbeScript&)> onUpdate;
+  std::function<void(ProbeScript&)> onStop;
 };
 
 class CountingScene : public VScene {
  public:
+  void Load() override { queuedAtLoad = removalQueue.size(); }
   void Update(float) override { ++updates; }
   int updates = 0;
+  std::size_t queuedAtLoad = 0;
 };
 
 std::string Field(const std::string& name, const std::string& type, const std::string& value) {
@@ -321,6 +328,28 @@ TEST_F(SceneIntegrationTest, AnObjectQueuedForDestructionAtASwitchIsGoneWithTheS
   ExpectSystemsHoldExactlyTheScene();
 }
 
+TEST_F(SceneIntegrationTest, ScriptsActingWhileTheirSceneIsLeftLeaveNothingBehind) {
+  Enter("alpha");
+  bool eventRan = false;
+  // While the scene is shut down a script shows an effect (a fresh copy is
+  // cloned into the scene being left), queues an event and destroys an object.
+  Find<ProbeScript>("hero")->onStop = [this, &eventRan](ProbeScript& self) {
+    EfxManager::Instance().Play("sparkle", Math::Vec3(0, 0, 0), 5.0f, "");
+    GetEventSystem().AddEvent(MakeEvent([&eventRan] { eventRan = true; }));
+    factory.QueueDestroy(scenes.FindObject("rock"));
+    self.onStop = nullptr;
+  };
+  // And a reload is asked for in the same frame as another object leaves.
+  scenes.GetCurrentScene()->removalQueue.push_back(scenes.FindObject("smoke"));
+  Enter("alpha", true);
+  EXPECT_EQ(scenesByName["alpha"]->queuedAtLoad, 0u) << "a removal left over from the last visit";
+  EXPECT_FALSE(eventRan);
+  ASSERT_EQ(Objects().size(), 6u);
+  ExpectSystemsHoldExactlyTheScene();
+  Enter("beta");
+  ExpectSystemsHoldExactlyTheScene();
+}
+
 TEST_F(SceneIntegrationTest, PauseFreezesTheWorldButNotTheSceneAndEndsWithTheScene) {
   Enter("alpha");
   CountingScene& alpha = *scenesByName["alpha"];
@@ -363,6 +392,24 @@ TEST_F(SceneIntegrationTest, PauseFreezesTheWorldButNotTheSceneAndEndsWithTheSce
   Enter("beta");
   EXPECT_FALSE(GetEngine().paused) << "leaving a scene ends the pause";
   EXPECT_GT(Find<ProbeScript>("guard")->updates, 0);
+}
+
+TEST_F(SceneIntegrationTest, LeavingASceneDropsItsEventsEffectsMenusAndView) {
+  Enter("alpha");
+  bool eventRan = false;
+  GetEventSystem().AddEvent(MakeTimedEvent(5.0f, 0.0f, [&eventRan] { eventRan = true; }));
+  ASSERT_FALSE(EfxManager::Instance().Play("sparkle", Math::Vec3(0, 0, 0), 10.0f, "").expired());
+  GetUISystem().MenuToggle("mainmenu");
+  GetCamera().position = Math::Vec3(300, 200, 1);
+  GetCamera().target = Math::Vec3(300, 200, 0);
+  // The event waits longer than the fade-out, then as long again in beta.
+  Enter("beta");
+  for (int i = 0; i < 60; ++i) Frame();
+  EXPECT_FALSE(eventRan) << "an event of the scene that was left";
+  EXPECT_TRUE(EfxManager::Instance().Pools().empty());
+  EXPECT_TRUE(GetUISystem().openMenus.empty());
+  EXPECT_EQ(GetCamera().position, Math::Vec3(0, 0, 1));
+  EXPECT_EQ(GetCamera().target, Math::Vec3(0, 0, 0));
 }
 
 TEST_F(SceneIntegrationTest, InputIsDisabledFromTheFadeOutUntilTheFadeInEnds) {

@@ -267,6 +267,32 @@ TEST_F(SceneIntegrationTest, EverySystemHoldsOnlyTheCurrentSceneAcrossSwitchesAn
   ExpectSystemsHoldExactlyTheScene();
 }
 
+TEST_F(SceneIntegrationTest, MixedSwitchesReloadsDestructionsAndEffectsKeepEveryListExact) {
+  Enter("alpha");
+  for (int round = 0; round < 12; ++round) {
+    switch (round % 4) {
+      case 0:
+        EfxManager::Instance().Play("sparkle", Math::Vec3(0, 0, 0), 0.3f, "");
+        EfxManager::Instance().Play("sparkle", Math::Vec3(0, 0, 0), 0.3f, "");
+        break;
+      case 1:
+        if (!Objects().empty()) factory.QueueDestroy(Objects()[round % Objects().size()]);
+        if (Objects().size() > 1) scenes.GetCurrentScene()->removalQueue.push_back(Objects().back());
+        break;
+      case 2:
+        scenes.reload = true;
+        break;
+      case 3:
+        scenes.ChangeScene(scenes.CurrentSceneKey() == "alpha" ? "beta" : "alpha");
+        break;
+    }
+    Frame();
+    Settle();
+    SCOPED_TRACE("round " + std::to_string(round));
+    ExpectSystemsHoldExactlyTheScene();
+  }
+}
+
 TEST_F(SceneIntegrationTest, EffectTemplatesAndTheirCopiesBelongToTheSceneThatMadeThem) {
   Enter("alpha");
   ASSERT_EQ(EfxManager::Instance().Pools().size(), 0u);

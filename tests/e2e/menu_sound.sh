@@ -1,0 +1,293 @@
+#!/usr/bin/env bash
+# The menu's sounds reach the audio output of the real game. SDL's "disk"
+# audio driver writes everything the game plays to a raw file, read by
+# tests/e2e/data/menu_sound/audio.py. The scenes come from archetype files
+# (tests/e2e/data/menu_sound/) in a temporary copy of Resources/:
+#   splash    a blue title card and a list without buttons whose select key
+#             changes to the main menu: nothing has the focus, nothing sounds
+#   mainmenu  a green bar and the buttons Resume (no action), Fullscreen
+#             (FullScreenToggle) and Quit
+# The walk: the output is silent up to the first key; the main menu's first
+# focus and every focus move play "Button_Hover" once (a short burst), a
+# press plays "Button_Selected" (a longer one), the shipped sound files tell
+# them apart by length; Fullscreen takes the window from the origin to its
+# windowed place and back; Quit ends the game with status 0 and a log
+# without errors. A failing step leaves its screen shot beside the build.
+# Usage: menu_sound.sh <corvidale binary> <source root>
+set -euo pipefail
+BINARY="$(realpath "$1")"
+SOURCE_ROOT="$2"
+source "$(dirname "$0")/game_session.bash"
+source "$(dirname "$0")/screen.bash"
+DATA="$(cd "$(dirname "$0")/data/menu_sound" && pwd)"
+AUDIO_TOOL="$DATA/audio.py"
+BUILD_DIR="$(cd "$(dirname "$BINARY")/.." && pwd)"
+FAILURE_SHOT="$BUILD_DIR/e2e_menu_sound_failure.png"
+rm -f "$FAILURE_SHOT"
+command -v "$PYTHON" >/dev/null || fail "$PYTHON is missing"
+
+fail_with_shot() {
+  screen_keep_png "$FAILURE_SHOT" && set -- "$1 (screen shot: $FAILURE_SHOT)"
+  fail "$1"
+}
+
+# --- Scenes ------------------------------------------------------------------
+
+install_scenes() {
+  local scene
+  for scene in splash mainmenu; do
+    local folder="$WORK/Resources/$scene"
+    rm -rf "$folder"
+    mkdir -p "$folder"
+    local names=() file
+    for file in "$DATA/$scene/"*.xml; do
+      cp "$file" "$folder/"
+      names+=("$(basename "$file")")
+    done
+    "$PYTHON" "$SOURCE_ROOT/tools/sceneindex.py" write "$folder/$scene.scene" "${names[@]}" \
+      || fail "cannot write the index of $scene"
+  done
+}
+
+TITLE_BLUE="38 140 217"
+BAR_GREEN="51 191 77"
+RESUME_Y=100
+FULLSCREEN_Y=0
+QUIT_Y=-100
+
+splash_shown() { shows_colour 0 140 "$TITLE_BLUE"; }
+mainmenu_shown() { shows_colour -320 0 "$BAR_GREEN"; }
+
+# Faces of the button art, taken from the main menu once it is on screen.
+FOCUS_FACE=""
+PLAIN_FACE=""
+menu_focus_at() {
+  mainmenu_shown || return 1
+  local y
+  for y in "$RESUME_Y" "$FULLSCREEN_Y" "$QUIT_Y"; do
+    if [ "$y" -eq "$1" ]; then
+      shows_colour 0 "$y" "$FOCUS_FACE" || return 1
+    else
+      shows_colour 0 "$y" "$PLAIN_FACE" || return 1
+    fi
+  done
+}
+focus_resume() { menu_focus_at "$RESUME_Y"; }
+focus_fullscreen() { menu_focus_at "$FULLSCREEN_Y"; }
+focus_quit() { menu_focus_at "$QUIT_Y"; }
+
+# --- Waiting and keys ----------------------------------------------------------
+
+WAIT_TENTHS=100
+tenths_now() { echo $((${EPOCHREALTIME/[.,]/} / 100000)); }
+wait_until() {
+  local deadline=$(($(tenths_now) + WAIT_TENTHS))
+  while :; do
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for: $*"
+    screen_grab
+    "$@" && return 0
+    [ "$(tenths_now)" -lt "$deadline" ] || return 1
+    sleep 0.1
+  done
+}
+
+# Input is enabled again one frame after a fade-in has uncovered the screen.
+settle() { sleep 0.3; }
+
+x_key_for() {
+  case "$1" in
+    [A-Z]) tr '[:upper:]' '[:lower:]' <<<"$1" ;;
+    [0-9]) echo "$1" ;;
+    SPACE) echo space ;;
+    ENTER) echo Return ;;
+    UP | DOWN | LEFT | RIGHT) echo "${1:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${1:1}")" ;;
+    *) fail "no X key known for the key word '$1'" ;;
+  esac
+}
+
+bound_key() {
+  local word
+  word="$(awk -v action="$1" '{ for (i = 1; i < NF; i += 2) if ($i == action) { print $(i + 1); exit } }' \
+    "$WORK/Resources/Keyboard_Actions.txt")"
+  [ -n "$word" ] || fail "Keyboard_Actions.txt binds no key to $1"
+  x_key_for "$word"
+}
+
+# Holds the key for a few frames: the game reads keys once per frame.
+tap() {
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+  xdotool keydown "$1"
+  sleep 0.15
+  xdotool keyup "$1"
+}
+
+# Taps key $1 until the test $3 holds; a tap the game missed leaves the test
+# $2 true, and only then is the key tapped again. $4 names the step.
+press_until() {
+  local key="$1" before="$2" after="$3" step="$4"
+  for _ in 1 2 3; do
+    tap "$key"
+    WAIT_TENTHS=15 wait_until "$after" && { settle; return 0; }
+    screen_grab
+    "$before" || break
+  done
+  WAIT_TENTHS=100 wait_until "$after" && { settle; return 0; }
+  fail_with_shot "$step: not seen within 10 s of pressing $key"
+}
+
+# Starts the game and sets WINDOW; an X connection refused at start (seen
+# on a heavily loaded test display) starts it again, up to three times.
+start_game_with_window() {
+  export SDL_VIDEODRIVER=x11
+  for _ in 1 2 3; do
+    : >"$SOUND_FILE"
+    start_game
+    WINDOW=""
+    for _tick in $(seq 100); do
+      WINDOW="$(xdotool search --onlyvisible --pid "$GAME_PID" --name '^CORVIDALE$' 2>/dev/null | head -n1 || true)"
+      [ -n "$WINDOW" ] && return 0
+      kill -0 "$GAME_PID" 2>/dev/null || break
+      sleep 0.2
+    done
+    [ -z "$WINDOW" ] && kill -0 "$GAME_PID" 2>/dev/null && fail "no visible window titled CORVIDALE within 20 s"
+    wait_for_exit 1
+    grep -q 'x11 not available' "$WORK/game.log" || fail "the game ended (status $STATUS) before its window appeared"
+    echo "note: the X display refused the game's connection; starting it again" >&2
+  done
+  fail "the X display refused the game's connection three times"
+}
+
+# --- Sound ---------------------------------------------------------------------
+
+sound_bytes() { stat -c %s "$SOUND_FILE"; }
+
+# The shipped Button_Hover lasts 0.07 s and Button_Selected 0.24 s; a burst
+# is one of them played once (a sound started every frame would run on for
+# as long as its cause lasts).
+burst_kind() {
+  awk -v s="$1" 'BEGIN {
+    if (s >= 0.03 && s <= 0.15) print "hover"
+    else if (s >= 0.16 && s <= 0.40) print "selected"
+    else print "unknown"
+  }'
+}
+
+# Where the last checked burst ended: the next one is looked for after it.
+HEARD_UNTIL=0
+
+# Waits for exactly one complete burst of the kind $2 after HEARD_UNTIL that
+# starts no earlier than the byte $1 (the output's size before the key); $3
+# names the step. Moves HEARD_UNTIL past it.
+expect_burst() {
+  local from="$1" kind="$2" step="$3" deadline=$(($(tenths_now) + 100)) lines=""
+  while :; do
+    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for the sound of: $step"
+    lines="$("$PYTHON" "$AUDIO_TOOL" bursts "$SOUND_FILE" "$HEARD_UNTIL")" || fail "cannot read the sound output"
+    # Done once a burst has ended with some silence after it.
+    [ -n "$lines" ] && [ "$(awk 'NR == 1 {print $5}' <<<"$lines")" = 1 ] && break
+    [ "$(tenths_now)" -lt "$deadline" ] || fail "$step: no complete sound within 10 s (bursts: ${lines:-none})"
+    sleep 0.2
+  done
+  local start end seconds peak
+  read -r start end seconds peak _ <<<"$(head -n1 <<<"$lines")"
+  [ "$start" -ge $((from - 512)) ] \
+    || fail "$step: a sound at byte $start came before the key (output was $from bytes then)"
+  [ "$(burst_kind "$seconds")" = "$kind" ] \
+    || fail "$step: expected one $kind sound, heard $seconds s at peak $peak (bursts: $lines)"
+  [ "$(wc -l <<<"$lines")" -eq 1 ] || fail "$step: more than one sound (bursts: $lines)"
+  HEARD_UNTIL="$end"
+}
+
+# --- Window ----------------------------------------------------------------------
+
+# "X Y WxH" of the game window.
+window_place() {
+  xwininfo -id "$WINDOW" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4}
+    /Width:/ {w=$2} /Height:/ {h=$2} END {print x " " y " " w "x" h}'
+}
+
+GAME_SIZE=1280x720
+at_origin() { [ "$1" = "0 0 $GAME_SIZE" ]; }
+off_origin() { [ "$1" != "0 0 $GAME_SIZE" ] && [ "${1##* }" = "$GAME_SIZE" ]; }
+fullscreen_now() { at_origin "$(window_place)"; }
+windowed_now() { off_origin "$(window_place)"; }
+
+# --- The walk ----------------------------------------------------------------------
+
+copy_resources
+install_scenes
+MENU_DOWN="$(bound_key menu_down_1)"
+MENU_SELECT="$(bound_key menu_select_1)"
+
+SOUND_FILE="$WORK/sound.raw"
+export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND_FILE"
+# Keep the pointer off the buttons: a pointer over a button takes the focus.
+xdotool mousemove 0 0 2>/dev/null || true
+start_game_with_window
+screen_watch_window
+xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
+
+# Splash: shown, and at least a second more of output (as 16-bit stereo;
+# half that as float), all of it silence.
+wait_until splash_shown || fail_with_shot "no splash title card within 10 s"
+settle
+floor=$(($(sound_bytes) + 44100 * 4))
+for _ in $(seq 100); do
+  [ "$(sound_bytes)" -ge "$floor" ] && break
+  sleep 0.1
+done
+BEFORE_KEY="$(sound_bytes)"
+[ "$BEFORE_KEY" -ge "$floor" ] || fail "the sound output did not grow by a second in 10 s ($BEFORE_KEY bytes)"
+PEAK="$("$PYTHON" "$AUDIO_TOOL" peak "$SOUND_FILE" "$BEFORE_KEY")" || fail "cannot read the sound output"
+awk -v p="$PEAK" 'BEGIN { exit !(p < 0.001) }' || fail "the output before the first key is not silent (peak $PEAK)"
+HEARD_UNTIL="$BEFORE_KEY"
+
+# The select key changes to the main menu; its first focus plays the hover
+# sound once.
+press_until "$MENU_SELECT" splash_shown mainmenu_shown "select leads to the main menu"
+expect_burst "$BEFORE_KEY" hover "the main menu's first focus"
+screen_grab
+FOCUS_FACE="$(colour_at 0 "$RESUME_Y")"
+PLAIN_FACE="$(colour_at 0 "$QUIT_Y")"
+colours_match "$FOCUS_FACE" "$PLAIN_FACE" 20 \
+  && fail_with_shot "the focused Resume button ($FOCUS_FACE) looks like the plain Quit button ($PLAIN_FACE)"
+focus_resume || fail_with_shot "Resume is not the only focused button"
+
+# Moving the focus plays the hover sound once.
+mark="$(sound_bytes)"
+press_until "$MENU_DOWN" focus_resume focus_fullscreen "down from Resume focuses Fullscreen"
+expect_burst "$mark" hover "down from Resume to Fullscreen"
+
+# The game starts fullscreen: a borderless window of the configured size at
+# the origin (the test display has no mode of that size to switch to). A
+# press plays the selected sound and leaves fullscreen for the windowed
+# place; a second press goes back.
+at_origin "$(window_place)" || fail_with_shot "the fullscreen window is at $(window_place), not 0 0 $GAME_SIZE"
+SCREEN_SIZE="$(xwininfo -root | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')"
+[ "$SCREEN_SIZE" != "$GAME_SIZE" ] || fail "the screen ($SCREEN_SIZE) must be larger than the game window"
+mark="$(sound_bytes)"
+press_until "$MENU_SELECT" fullscreen_now windowed_now "pressing Fullscreen leaves fullscreen"
+expect_burst "$mark" selected "pressing Fullscreen (leave)"
+screen_watch_window
+WAIT_TENTHS=30 wait_until focus_fullscreen || fail_with_shot "the focus left Fullscreen after its press"
+mark="$(sound_bytes)"
+press_until "$MENU_SELECT" windowed_now fullscreen_now "pressing Fullscreen again returns to fullscreen"
+expect_burst "$mark" selected "pressing Fullscreen (enter)"
+screen_watch_window
+WAIT_TENTHS=30 wait_until focus_fullscreen || fail_with_shot "the focus left Fullscreen after its second press"
+
+# Down to Quit (hover once), and Quit ends the game through the quit path.
+mark="$(sound_bytes)"
+press_until "$MENU_DOWN" focus_fullscreen focus_quit "down from Fullscreen focuses Quit"
+expect_burst "$mark" hover "down from Fullscreen to Quit"
+tap "$MENU_SELECT"
+wait_for_exit 50
+if [ -z "$STATUS" ]; then
+  screen_grab
+  focus_quit && tap "$MENU_SELECT" && wait_for_exit 50
+fi
+[ -n "$STATUS" ] || fail_with_shot "the game was still running 5 s after pressing Quit"
+[ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
+if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
+if grep -qi 'no sound device' "$WORK/game.log"; then fail "the game found no sound device with the disk driver"; fi
+echo "PASS: silent until the first key; the first focus and each focus move play the hover sound once, each press the selected sound; Fullscreen leaves and re-enters fullscreen; Quit ends with status 0"

@@ -4,15 +4,19 @@
 # tests/e2e/data/menu_sound/audio.py. The scenes come from archetype files
 # (tests/e2e/data/menu_sound/) in a temporary copy of Resources/:
 #   splash    a blue title card and a list without buttons whose select key
-#             changes to the main menu: nothing has the focus, nothing sounds
-#   mainmenu  a green bar and the buttons Resume (no action), Fullscreen
-#             (FullScreenToggle) and Quit
-# The walk: the output is silent up to the first key; the main menu's first
-# focus and every focus move play "Button_Hover" once (a short burst), a
-# press plays "Button_Selected" (a longer one), the shipped sound files tell
-# them apart by length; Fullscreen takes the window from the origin to its
-# windowed place and back; Quit ends the game with status 0 and a log
-# without errors. A failing step leaves its screen shot beside the build.
+#             changes to the main menu
+#   mainmenu  a green bar, a list without buttons whose select key opens
+#             the hidden menu "soundmenu" in its place, and that menu with
+#             the buttons Resume (no action), Fullscreen (FullScreenToggle)
+#             and Quit
+# Until the menu opens nothing has the focus and the output is silent. The
+# menu's first focus and every focus move play "Button_Hover" once (a short
+# burst), a press plays "Button_Selected" (a longer one): the shipped sound
+# files tell them apart by length. Fullscreen takes the window from the
+# origin to its windowed place and back; Quit ends the game with status 0
+# and a log without errors. Music would cover the effects, so every track
+# of the copy's music list is a silent file. A failing step leaves its
+# screen shot beside the build.
 # Usage: menu_sound.sh <corvidale binary> <source root>
 set -euo pipefail
 BINARY="$(realpath "$1")"
@@ -49,6 +53,21 @@ install_scenes() {
   done
 }
 
+# Every track of the music list plays a second of silence instead.
+silence_music() {
+  local quiet="Resources/music/e2e_quiet.wav"
+  "$PYTHON" - "$WORK/$quiet" <<'PYTHON' || fail "cannot write the silent track"
+import sys, wave
+with wave.open(sys.argv[1], "wb") as track:
+    track.setnchannels(2)
+    track.setsampwidth(2)
+    track.setframerate(44100)
+    track.writeframes(bytes(44100 * 4))
+PYTHON
+  awk -v quiet="$quiet" '{ for (i = 1; i < NF; i += 2) print $i, quiet }' "$SOURCE_ROOT/Resources/BGM.txt" \
+    >"$WORK/Resources/BGM.txt"
+}
+
 TITLE_BLUE="38 140 217"
 BAR_GREEN="51 191 77"
 RESUME_Y=100
@@ -57,6 +76,12 @@ QUIT_Y=-100
 
 splash_shown() { shows_colour 0 140 "$TITLE_BLUE"; }
 mainmenu_shown() { shows_colour -320 0 "$BAR_GREEN"; }
+# The main menu before its buttons are opened: no button drawn.
+menu_closed() {
+  mainmenu_shown && shows_colour 0 "$RESUME_Y" "0 0 0" && shows_colour 0 "$FULLSCREEN_Y" "0 0 0" \
+    && shows_colour 0 "$QUIT_Y" "0 0 0"
+}
+menu_open() { mainmenu_shown && ! shows_colour 0 "$RESUME_Y" "0 0 0"; }
 
 # Faces of the button art, taken from the main menu once it is on screen.
 FOCUS_FACE=""
@@ -216,6 +241,7 @@ windowed_now() { off_origin "$(window_place)"; }
 
 copy_resources
 install_scenes
+silence_music
 MENU_DOWN="$(bound_key menu_down_1)"
 MENU_SELECT="$(bound_key menu_select_1)"
 
@@ -227,25 +253,40 @@ start_game_with_window
 screen_watch_window
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 
-# Splash: shown, and at least a second more of output (as 16-bit stereo;
-# half that as float), all of it silence.
-wait_until splash_shown || fail_with_shot "no splash title card within 10 s"
-settle
-floor=$(($(sound_bytes) + 44100 * 4))
-for _ in $(seq 100); do
-  [ "$(sound_bytes)" -ge "$floor" ] && break
-  sleep 0.1
-done
-BEFORE_KEY="$(sound_bytes)"
-[ "$BEFORE_KEY" -ge "$floor" ] || fail "the sound output did not grow by a second in 10 s ($BEFORE_KEY bytes)"
-PEAK="$("$PYTHON" "$AUDIO_TOOL" peak "$SOUND_FILE" "$BEFORE_KEY")" || fail "cannot read the sound output"
-awk -v p="$PEAK" 'BEGIN { exit !(p < 0.001) }' || fail "the output before the first key is not silent (peak $PEAK)"
-HEARD_UNTIL="$BEFORE_KEY"
+# The output so far (at least a second more than when this is called, as
+# 16-bit stereo; half that as float) is silence. Sets BEFORE_KEY to its size.
+expect_silence_so_far() {
+  local floor=$(($(sound_bytes) + 44100 * 4))
+  for _ in $(seq 100); do
+    [ "$(sound_bytes)" -ge "$floor" ] && break
+    sleep 0.1
+  done
+  BEFORE_KEY="$(sound_bytes)"
+  [ "$BEFORE_KEY" -ge "$floor" ] || fail "the sound output did not grow by a second in 10 s ($BEFORE_KEY bytes)"
+  local peak
+  peak="$("$PYTHON" "$AUDIO_TOOL" peak "$SOUND_FILE" "$BEFORE_KEY")" || fail "cannot read the sound output"
+  awk -v p="$peak" 'BEGIN { exit !(p < 0.001) }' || fail_with_shot "$1: the output is not silent (peak $peak)"
+  HEARD_UNTIL="$BEFORE_KEY"
+}
 
-# The select key changes to the main menu; its first focus plays the hover
-# sound once.
-press_until "$MENU_SELECT" splash_shown mainmenu_shown "select leads to the main menu"
-expect_burst "$BEFORE_KEY" hover "the main menu's first focus"
+# The splash (a splash that moves on by itself goes straight to the main
+# menu) is silent; its select key leads to the main menu.
+scene_up() { splash_shown || mainmenu_shown; }
+wait_until scene_up || fail_with_shot "neither the splash's title card nor the main menu within 10 s"
+if splash_shown; then
+  settle
+  expect_silence_so_far "before the first key"
+  splash_still_shown() { splash_shown; }
+  press_until "$MENU_SELECT" splash_still_shown menu_closed "select leads to the main menu"
+fi
+
+# The main menu with its buttons closed is silent too; select opens them,
+# and the first focus plays the hover sound once.
+WAIT_TENTHS=100 wait_until menu_closed || fail_with_shot "the main menu shows buttons before they were opened"
+settle
+expect_silence_so_far "before the menu opened"
+press_until "$MENU_SELECT" menu_closed menu_open "select opens the menu's buttons"
+expect_burst "$BEFORE_KEY" hover "the menu's first focus"
 screen_grab
 FOCUS_FACE="$(colour_at 0 "$RESUME_Y")"
 PLAIN_FACE="$(colour_at 0 "$QUIT_Y")"

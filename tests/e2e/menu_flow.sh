@@ -19,34 +19,8 @@ BINARY="$(realpath "$1")"
 SOURCE_ROOT="$2"
 source "$(dirname "$0")/game_session.bash"
 source "$(dirname "$0")/screen.bash"
-DATA="$(cd "$(dirname "$0")/data/menu_flow" && pwd)"
-BUILD_DIR="$(cd "$(dirname "$BINARY")/.." && pwd)"
-FAILURE_SHOT="$BUILD_DIR/e2e_menu_flow_failure.png"
-rm -f "$FAILURE_SHOT"
-command -v "$PYTHON" >/dev/null || fail "$PYTHON is missing"
-
-# Fails with the current screen kept as a PNG in the build folder.
-fail_with_shot() {
-  screen_keep_png "$FAILURE_SHOT" && set -- "$1 (screen shot: $FAILURE_SHOT)"
-  fail "$1"
-}
-
-# --- Scenes -----------------------------------------------------------------
-
-install_scenes() {
-  local scene
-  for scene in splash mainmenu levelselect; do
-    local folder="$WORK/Resources/$scene"
-    mkdir -p "$folder"
-    local names=() file
-    for file in "$DATA/$scene/"*.xml; do
-      cp "$file" "$folder/"
-      names+=("$(basename "$file")")
-    done
-    "$PYTHON" "$SOURCE_ROOT/tools/sceneindex.py" write "$folder/$scene.scene" "${names[@]}" \
-      || fail "cannot write the index of $scene"
-  done
-}
+source "$(dirname "$0")/player_steps.bash"
+prepare_player_steps menu_flow
 
 # Colours of the archetypes' tinted sprites (tint times 255).
 TITLE_BLUE="38 140 217"
@@ -73,132 +47,12 @@ PLAIN_FACE=""
 
 # True when the main menu is shown with the focus on the button at y = $1
 # and the plain face on the other two.
-menu_focus_at() {
-  mainmenu_shown || return 1
-  local y
-  for y in "$PLAY_Y" "$OPTIONS_Y" "$QUIT_Y"; do
-    if [ "$y" -eq "$1" ]; then
-      shows_colour 0 "$y" "$FOCUS_FACE" || return 1
-    else
-      shows_colour 0 "$y" "$PLAIN_FACE" || return 1
-    fi
-  done
-}
-
-# --- Waiting and keys ---------------------------------------------------------
-
-# Polls fresh shots until the test "$@" holds; false after $WAIT_TENTHS tenths
-# of a second. The game must keep running.
-WAIT_TENTHS=100
-tenths_now() { echo $((${EPOCHREALTIME/[.,]/} / 100000)); }
-wait_until() {
-  local deadline=$(($(tenths_now) + WAIT_TENTHS))
-  while :; do
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for: $*"
-    screen_grab
-    "$@" && return 0
-    [ "$(tenths_now)" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-
-# Once a fade-in has uncovered the screen the game re-enables input one
-# frame later; a short pause keeps the next key clear of that frame.
-settle() { sleep 0.3; }
-
-# The X key name for a key word of the binding files.
-x_key_for() {
-  case "$1" in
-    [A-Z]) tr 'A-Z' 'a-z' <<<"$1" ;;
-    [0-9]) echo "$1" ;;
-    SPACE) echo space ;;
-    ENTER) echo Return ;;
-    UP | DOWN | LEFT | RIGHT) echo "${1:0:1}$(tr 'A-Z' 'a-z' <<<"${1:1}")" ;;
-    TAB) echo Tab ;;
-    BACKSPACE) echo BackSpace ;;
-    *) fail "no X key known for the key word '$1'" ;;
-  esac
-}
-
-# The X key bound to the action $1 (composed name, e.g. menu_select_1).
-bound_key() {
-  local word
-  word="$(awk -v action="$1" '{ for (i = 1; i < NF; i += 2) if ($i == action) { print $(i + 1); exit } }' \
-    "$WORK/Resources/Keyboard_Actions.txt")"
-  [ -n "$word" ] || fail "Keyboard_Actions.txt binds no key to $1"
-  x_key_for "$word"
-}
-
-# Holds the key for a few frames: the game reads keys once per frame.
-tap() {
-  xdotool windowfocus "$WINDOW" 2>/dev/null || true
-  xdotool keydown "$1"
-  sleep 0.15
-  xdotool keyup "$1"
-}
-
-# Moves the pointer onto the button $1 at world y = $2 (in two steps, as a
-# hand does: the first motion into the window may go unreported) and waits
-# for the test $4; $3 is the test for the screen before.
-point_at() {
-  local x=$((SHOT_X + SHOT_W / 2)) y=$((SHOT_Y + SHOT_H / 2 - $2))
-  "$3" || fail_with_shot "before pointing at $1"
-  xdotool mousemove "$x" $((y + 3))
-  sleep 0.1
-  xdotool mousemove "$x" "$y"
-  WAIT_TENTHS=30 wait_until "$4" || fail_with_shot "the pointer on $1 did not give it the focus"
-}
-
-# Holds the left mouse button for a few frames.
-mouse_tap() {
-  xdotool mousedown 1
-  sleep 0.15
-  xdotool mouseup 1
-}
-
-# Taps key $1 until the test $3... holds. A tap that the game missed leaves
-# the screen as it was (the test $2 still holds), so only then is it tapped
-# again; anything else is waited for. $4 names the step.
-press_until() {
-  local key="$1" before="$2" after="$3" step="$4"
-  for _ in 1 2 3; do
-    tap "$key"
-    WAIT_TENTHS=15 wait_until "$after" && { settle; return 0; }
-    screen_grab
-    "$before" || break
-  done
-  WAIT_TENTHS=100 wait_until "$after" && { settle; return 0; }
-  fail_with_shot "$step: not seen within 10 s of pressing $key"
-}
-
-# Starts the game and sets WINDOW to its window. SDL is held to X: without
-# that, an X connection refused at start (seen on a heavily loaded test
-# display) would leave the game running on SDL's window-less fallback. A
-# refused connection is the display's trouble, not the game's, so the game
-# is started again, up to three times in all.
-start_game_with_window() {
-  export SDL_VIDEODRIVER=x11
-  for _ in 1 2 3; do
-    start_game
-    WINDOW=""
-    for _tick in $(seq 100); do
-      WINDOW="$(xdotool search --onlyvisible --pid "$GAME_PID" --name '^CORVIDALE$' 2>/dev/null | head -n1 || true)"
-      [ -n "$WINDOW" ] && return 0
-      kill -0 "$GAME_PID" 2>/dev/null || break
-      sleep 0.2
-    done
-    [ -z "$WINDOW" ] && kill -0 "$GAME_PID" 2>/dev/null && fail "no visible window titled CORVIDALE within 20 s"
-    wait_for_exit 1
-    grep -q 'x11 not available' "$WORK/game.log" || fail "the game ended (status $STATUS) before its window appeared"
-    echo "note: the X display refused the game's connection; starting it again" >&2
-  done
-  fail "the X display refused the game's connection three times"
-}
+menu_focus_at() { mainmenu_shown && focus_only_at "$1" "$PLAY_Y" "$OPTIONS_Y" "$QUIT_Y"; }
 
 # --- The walk -------------------------------------------------------------------
 
 copy_resources
-install_scenes
+install_scenes splash mainmenu levelselect
 MENU_UP_1="$(bound_key menu_up_1)"
 MENU_DOWN_1="$(bound_key menu_down_1)"
 MENU_SELECT_1="$(bound_key menu_select_1)"
@@ -290,13 +144,5 @@ press_until "$MENU_SELECT_1" options_open options_closed_on_options "Close bring
 press_until "$MENU_DOWN_1" focus_options focus_quit "down from Options focuses Quit"
 
 # Quit ends the game through the quit path.
-tap "$MENU_SELECT_1"
-wait_for_exit 50
-if [ -z "$STATUS" ]; then
-  screen_grab
-  focus_quit && tap "$MENU_SELECT_1" && wait_for_exit 50
-fi
-[ -n "$STATUS" ] || fail_with_shot "the game was still running 5 s after pressing Quit"
-[ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
-if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
+quit_by_key "$MENU_SELECT_1" focus_quit
 echo "PASS: splash, main menu focus by keys (both players) and by pointer, options panel opened by click and closed by key, Play and Back change scenes, Quit ends with status 0"

@@ -23,35 +23,11 @@ BINARY="$(realpath "$1")"
 SOURCE_ROOT="$2"
 source "$(dirname "$0")/game_session.bash"
 source "$(dirname "$0")/screen.bash"
-DATA="$(cd "$(dirname "$0")/data/menu_sound" && pwd)"
+source "$(dirname "$0")/player_steps.bash"
+prepare_player_steps menu_sound
 AUDIO_TOOL="$DATA/audio.py"
-BUILD_DIR="$(cd "$(dirname "$BINARY")/.." && pwd)"
-FAILURE_SHOT="$BUILD_DIR/e2e_menu_sound_failure.png"
-rm -f "$FAILURE_SHOT"
-command -v "$PYTHON" >/dev/null || fail "$PYTHON is missing"
-
-fail_with_shot() {
-  screen_keep_png "$FAILURE_SHOT" && set -- "$1 (screen shot: $FAILURE_SHOT)"
-  fail "$1"
-}
 
 # --- Scenes ------------------------------------------------------------------
-
-install_scenes() {
-  local scene
-  for scene in splash mainmenu; do
-    local folder="$WORK/Resources/$scene"
-    rm -rf "$folder"
-    mkdir -p "$folder"
-    local names=() file
-    for file in "$DATA/$scene/"*.xml; do
-      cp "$file" "$folder/"
-      names+=("$(basename "$file")")
-    done
-    "$PYTHON" "$SOURCE_ROOT/tools/sceneindex.py" write "$folder/$scene.scene" "${names[@]}" \
-      || fail "cannot write the index of $scene"
-  done
-}
 
 # Every track of the music list plays a second of silence instead.
 silence_music() {
@@ -86,103 +62,15 @@ menu_open() { mainmenu_shown && ! shows_colour 0 "$RESUME_Y" "0 0 0"; }
 # Faces of the button art, taken from the main menu once it is on screen.
 FOCUS_FACE=""
 PLAIN_FACE=""
-menu_focus_at() {
-  mainmenu_shown || return 1
-  local y
-  for y in "$RESUME_Y" "$FULLSCREEN_Y" "$QUIT_Y"; do
-    if [ "$y" -eq "$1" ]; then
-      shows_colour 0 "$y" "$FOCUS_FACE" || return 1
-    else
-      shows_colour 0 "$y" "$PLAIN_FACE" || return 1
-    fi
-  done
-}
+menu_focus_at() { mainmenu_shown && focus_only_at "$1" "$RESUME_Y" "$FULLSCREEN_Y" "$QUIT_Y"; }
 focus_resume() { menu_focus_at "$RESUME_Y"; }
 focus_fullscreen() { menu_focus_at "$FULLSCREEN_Y"; }
 focus_quit() { menu_focus_at "$QUIT_Y"; }
 
-# --- Waiting and keys ----------------------------------------------------------
-
-WAIT_TENTHS=100
-tenths_now() { echo $((${EPOCHREALTIME/[.,]/} / 100000)); }
-wait_until() {
-  local deadline=$(($(tenths_now) + WAIT_TENTHS))
-  while :; do
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for: $*"
-    screen_grab
-    "$@" && return 0
-    [ "$(tenths_now)" -lt "$deadline" ] || return 1
-    sleep 0.1
-  done
-}
-
-# Input is enabled again one frame after a fade-in has uncovered the screen.
-settle() { sleep 0.3; }
-
-x_key_for() {
-  case "$1" in
-    [A-Z]) tr '[:upper:]' '[:lower:]' <<<"$1" ;;
-    [0-9]) echo "$1" ;;
-    SPACE) echo space ;;
-    ENTER) echo Return ;;
-    UP | DOWN | LEFT | RIGHT) echo "${1:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${1:1}")" ;;
-    *) fail "no X key known for the key word '$1'" ;;
-  esac
-}
-
-bound_key() {
-  local word
-  word="$(awk -v action="$1" '{ for (i = 1; i < NF; i += 2) if ($i == action) { print $(i + 1); exit } }' \
-    "$WORK/Resources/Keyboard_Actions.txt")"
-  [ -n "$word" ] || fail "Keyboard_Actions.txt binds no key to $1"
-  x_key_for "$word"
-}
-
-# Holds the key for a few frames: the game reads keys once per frame.
-tap() {
-  xdotool windowfocus "$WINDOW" 2>/dev/null || true
-  xdotool keydown "$1"
-  sleep 0.15
-  xdotool keyup "$1"
-}
-
-# Taps key $1 until the test $3 holds; a tap the game missed leaves the test
-# $2 true, and only then is the key tapped again. $4 names the step.
-press_until() {
-  local key="$1" before="$2" after="$3" step="$4"
-  for _ in 1 2 3; do
-    tap "$key"
-    WAIT_TENTHS=15 wait_until "$after" && { settle; return 0; }
-    screen_grab
-    "$before" || break
-  done
-  WAIT_TENTHS=100 wait_until "$after" && { settle; return 0; }
-  fail_with_shot "$step: not seen within 10 s of pressing $key"
-}
-
-# Starts the game and sets WINDOW; an X connection refused at start (seen
-# on a heavily loaded test display) starts it again, up to three times.
-start_game_with_window() {
-  export SDL_VIDEODRIVER=x11
-  for _ in 1 2 3; do
-    : >"$SOUND_FILE"
-    start_game
-    WINDOW=""
-    for _tick in $(seq 100); do
-      WINDOW="$(xdotool search --onlyvisible --pid "$GAME_PID" --name '^CORVIDALE$' 2>/dev/null | head -n1 || true)"
-      [ -n "$WINDOW" ] && return 0
-      kill -0 "$GAME_PID" 2>/dev/null || break
-      sleep 0.2
-    done
-    [ -z "$WINDOW" ] && kill -0 "$GAME_PID" 2>/dev/null && fail "no visible window titled CORVIDALE within 20 s"
-    wait_for_exit 1
-    grep -q 'x11 not available' "$WORK/game.log" || fail "the game ended (status $STATUS) before its window appeared"
-    echo "note: the X display refused the game's connection; starting it again" >&2
-  done
-  fail "the X display refused the game's connection three times"
-}
-
 # --- Sound ---------------------------------------------------------------------
+
+# Each start of the game writes its output into an emptied file.
+empty_sound_output() { : >"$SOUND_FILE"; }
 
 sound_bytes() { stat -c %s "$SOUND_FILE"; }
 
@@ -240,7 +128,7 @@ windowed_now() { off_origin "$(window_place)"; }
 # --- The walk ----------------------------------------------------------------------
 
 copy_resources
-install_scenes
+install_scenes splash mainmenu
 silence_music
 MENU_DOWN="$(bound_key menu_down_1)"
 MENU_SELECT="$(bound_key menu_select_1)"
@@ -249,7 +137,7 @@ SOUND_FILE="$WORK/sound.raw"
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$SOUND_FILE"
 # Keep the pointer off the buttons: a pointer over a button takes the focus.
 xdotool mousemove 0 0 2>/dev/null || true
-start_game_with_window
+start_game_with_window empty_sound_output
 screen_watch_window
 xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 
@@ -321,14 +209,6 @@ WAIT_TENTHS=30 wait_until focus_fullscreen || fail_with_shot "the focus left Ful
 mark="$(sound_bytes)"
 press_until "$MENU_DOWN" focus_fullscreen focus_quit "down from Fullscreen focuses Quit"
 expect_burst "$mark" hover "down from Fullscreen to Quit"
-tap "$MENU_SELECT"
-wait_for_exit 50
-if [ -z "$STATUS" ]; then
-  screen_grab
-  focus_quit && tap "$MENU_SELECT" && wait_for_exit 50
-fi
-[ -n "$STATUS" ] || fail_with_shot "the game was still running 5 s after pressing Quit"
-[ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
-if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
+quit_by_key "$MENU_SELECT" focus_quit
 if grep -qi 'no sound device' "$WORK/game.log"; then fail "the game found no sound device with the disk driver"; fi
 echo "PASS: silent until the first key; the first focus and each focus move play the hover sound once, each press the selected sound; Fullscreen leaves and re-enters fullscreen; Quit ends with status 0"

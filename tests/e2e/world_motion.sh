@@ -24,18 +24,12 @@ BINARY="$(realpath "$1")"
 SOURCE_ROOT="$2"
 source "$(dirname "$0")/game_session.bash"
 source "$(dirname "$0")/screen.bash"
-DATA="$(cd "$(dirname "$0")/data/world_motion" && pwd)"
+source "$(dirname "$0")/player_steps.bash"
+prepare_player_steps world_motion
 SHAPES="$DATA/shapes.py"
-BUILD_DIR="$(cd "$(dirname "$BINARY")/.." && pwd)"
-FAILURE_SHOT="$BUILD_DIR/e2e_world_motion_failure.png"
-rm -f "$FAILURE_SHOT"
-command -v "$PYTHON" >/dev/null || fail "$PYTHON is missing"
-
-# Fails with the current screen kept as a PNG in the build folder.
-fail_with_shot() {
-  screen_keep_png "$FAILURE_SHOT" && set -- "$1 (screen shot: $FAILURE_SHOT)"
-  fail "$1"
-}
+# The boxes take seconds to cross the world: waits are long and shots fewer.
+WAIT_TENTHS=300
+WAIT_POLL_SECONDS=0.2
 
 # --- The scene ------------------------------------------------------------------
 
@@ -43,16 +37,8 @@ fail_with_shot() {
 # moves on by itself leads to the main menu, so that gets the same scene:
 # either way the scene that stays on screen is this one, freshly started.
 install_scene() {
-  local scene names=() file
-  for file in "$DATA/splash/"*.xml; do names+=("$(basename "$file")"); done
-  for scene in splash mainmenu; do
-    local folder="$WORK/Resources/$scene"
-    rm -rf "$folder"
-    mkdir -p "$folder"
-    cp "$DATA/splash/"*.xml "$folder/"
-    "$PYTHON" "$SOURCE_ROOT/tools/sceneindex.py" write "$folder/$scene.scene" "${names[@]}" \
-      || fail "cannot write the index of $scene"
-  done
+  install_scene_from "$DATA/splash" splash
+  install_scene_from "$DATA/splash" mainmenu
   cp "$DATA/BinaryCollision.txt" "$WORK/Resources/BinaryCollision.txt"
 }
 
@@ -108,45 +94,6 @@ box_sized() {
 
 # Lit pixels of the world rectangle (left, bottom, right, top).
 lit_in() { pixels_of_kind "$1" "$2" "$3" "$4" lit; }
-
-# --- Waiting --------------------------------------------------------------------
-
-# Polls fresh shots until the test "$@" holds; false after $WAIT_TENTHS tenths
-# of a second. The game must keep running.
-WAIT_TENTHS=300
-tenths_now() { echo $((${EPOCHREALTIME/[.,]/} / 100000)); }
-wait_until() {
-  local deadline=$(($(tenths_now) + WAIT_TENTHS))
-  while :; do
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for: $*"
-    screen_grab
-    "$@" && return 0
-    [ "$(tenths_now)" -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
-
-# Starts the game and sets WINDOW to its window. SDL is held to X; a display
-# that refuses the game's connection (seen on a heavily loaded test display)
-# is the display's trouble, so the game is started again, up to three times.
-start_game_with_window() {
-  export SDL_VIDEODRIVER=x11
-  for _ in 1 2 3; do
-    start_game
-    WINDOW=""
-    for _tick in $(seq 100); do
-      WINDOW="$(xdotool search --onlyvisible --pid "$GAME_PID" --name '^CORVIDALE$' 2>/dev/null | head -n1 || true)"
-      [ -n "$WINDOW" ] && return 0
-      kill -0 "$GAME_PID" 2>/dev/null || break
-      sleep 0.2
-    done
-    [ -z "$WINDOW" ] && kill -0 "$GAME_PID" 2>/dev/null && fail "no visible window titled CORVIDALE within 20 s"
-    wait_for_exit 1
-    grep -q 'x11 not available' "$WORK/game.log" || fail "the game ended (status $STATUS) before its window appeared"
-    echo "note: the X display refused the game's connection; starting it again" >&2
-  done
-  fail "the X display refused the game's connection three times"
-}
 
 # --- The checks -----------------------------------------------------------------
 

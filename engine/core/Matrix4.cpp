@@ -8,11 +8,6 @@ namespace {
 
 constexpr float kDegreesToRadians = 0.017453292f;
 
-Vec3 Normalized(const Vec3& v) {
-  float length = Length(v);
-  return Vec3(v.x / length, v.y / length, v.z / length);
-}
-
 }  // namespace
 
 Matrix4::Matrix4() : m{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1} {}

@@ -106,6 +106,12 @@ inline float Length(const Vec3& v) {
   return static_cast<float>(std::sqrt(static_cast<double>(v.x * v.x + v.y * v.y + v.z * v.z)));
 }
 inline float Distance(const Vec3& a, const Vec3& b) { return Length(a - b); }
+// v divided by its length; a zero vector stays zero rather than becoming NaN.
+inline Vec3 Normalized(const Vec3& v) {
+  const float length = Length(v);
+  if (!(length > 0.0f)) return Vec3();
+  return v / length;
+}
 
 // Erases the first element equal to value, keeping the order of the rest.
 // False when the vector is empty or holds no such element.

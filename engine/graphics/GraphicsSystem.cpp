@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "engine/core/Engine.h"
+#include "engine/core/StaticInstance.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/platform/Platform.h"
 
@@ -19,11 +20,6 @@ const char* const kTextureList = "Resources/texture.xml";
 const char* const kUITextureList = "Resources/ui_textures.xml";
 constexpr int kFallbackWidth = 1280;
 constexpr int kFallbackHeight = 720;
-
-// Set once the single graphics system is destroyed at exit, so sprites that
-// outlive it (held by other static objects) do not touch its layers.
-// A plain bool: it stays valid until the very end of the program.
-bool graphicsDestroyed = false;
 
 void* LookUpGL(const char* name) { return Platform::Current().GetGLProcAddress(name); }
 
@@ -54,10 +50,11 @@ GraphicsSystem::~GraphicsSystem() {
   // gone); only the CPU side is left here.
   for (SpriteLayer& layer : layers) layer.sprites.clear();
   font.DoneLibrary();
-  graphicsDestroyed = true;
 }
 
-bool GraphicsSystem::IsDestroyed() { return graphicsDestroyed; }
+// Sprites that outlive the system at exit (held by other static objects)
+// must not touch its layers.
+bool GraphicsSystem::IsDestroyed() { return !StaticInstance<GraphicsSystem>::Alive(); }
 
 void GraphicsSystem::CreateContext() {
   if (!Platform::Current().CreateGLContext()) {
@@ -363,10 +360,7 @@ void GraphicsSystem::SetOverlayFade(float fade) {
   if (const std::string* overlay = shaders.CurrentOverlay()) shaders.SetFloat(*overlay, "fadeVariable", fade);
 }
 
-GraphicsSystem& GetGraphicsSystem() {
-  static GraphicsSystem instance;
-  return instance;
-}
+GraphicsSystem& GetGraphicsSystem() { return StaticInstance<GraphicsSystem>::Get(); }
 
 Camera& GetCamera() { return GetGraphicsSystem().camera; }
 

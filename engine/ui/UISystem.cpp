@@ -5,6 +5,7 @@
 #include "engine/core/Engine.h"
 #include "engine/core/GameObject.h"
 #include "engine/core/SceneManager.h"
+#include "engine/core/StaticInstance.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/ui/UI.h"
 #include "engine/ui/UIButton.h"
@@ -13,10 +14,6 @@
 namespace Framework {
 
 namespace {
-
-// Elements may outlive the system at program exit (static destruction
-// order); they must not reach into it then.
-bool systemAlive = false;
 
 const char* const kLevelSelectScene = "levelselect";
 const char* const kPausePanel = "PausePanel";
@@ -42,9 +39,9 @@ void AdvanceSpin(Utility::LerpStartEnd<float>& spin, UIButton& button, const cha
 
 }  // namespace
 
-UISystem::UISystem() { systemAlive = true; }
+UISystem::UISystem() = default;
 
-UISystem::~UISystem() { systemAlive = false; }
+UISystem::~UISystem() = default;
 
 void UISystem::Initialize() {
   for (Utility::LerpStartEnd<float>* spin : {&mallSpin, &carnivalSpin}) {
@@ -68,12 +65,14 @@ void UISystem::UpdateLevelSelectSpin(float dt) {
   AdvanceSpin(carnivalSpin, *focus, "CarnivalButton", dt);
 }
 
+// Elements may outlive the system at program exit (static destruction
+// order); they must not reach into it then.
 void UISystem::AddElement(UI* element) {
-  if (systemAlive) elements.push_back(element);
+  if (StaticInstance<UISystem>::Alive()) elements.push_back(element);
 }
 
 void UISystem::RemoveElement(UI* element) {
-  if (!systemAlive) return;
+  if (!StaticInstance<UISystem>::Alive()) return;
   auto found = std::find(elements.begin(), elements.end(), element);
   if (found != elements.end()) elements.erase(found);
 }
@@ -141,9 +140,6 @@ bool UISystem::IsSelected(const UIButton* button) const {
   return button != nullptr && focus.get() == button;
 }
 
-UISystem& GetUISystem() {
-  static UISystem instance;
-  return instance;
-}
+UISystem& GetUISystem() { return StaticInstance<UISystem>::Get(); }
 
 }  // namespace Framework

@@ -130,6 +130,7 @@ void GraphicsSystem::SetUpDefaultProgram() {
   projectionLocation = gl::GetUniformLocation(program, "projectionMatrix");
   modelLocation = gl::GetUniformLocation(program, "modelMatrix");
   tintLocation = gl::GetUniformLocation(program, "tintColor");
+  shakeLocation = gl::GetUniformLocation(program, "shake");
   gl::Uniform1i(texLocation, 0);
   gl::UniformMatrix4fv(viewLocation, 1, GL_FALSE, viewMatrix.Data());
   gl::UniformMatrix4fv(projectionLocation, 1, GL_FALSE, projectionMatrix.Data());
@@ -287,7 +288,8 @@ void GraphicsSystem::DrawLayers(int first, int last) {
 }
 
 void GraphicsSystem::DrawSprite(Sprite* sprite) {
-  shaders.SetInt(kDefault, "shake", sprite->shake ? 1 : 0);
+  // The passes have the default program in use; its uniforms were located once at start-up.
+  gl::Uniform1i(shakeLocation, sprite->shake ? 1 : 0);
   const SpriteDrawRecord record = sprite->UpdateFrame();
   // A sprite whose mesh never resolved has nothing to draw with.
   if (record.vertexArray == 0) return;

@@ -100,7 +100,8 @@ class GraphicsSystem : public System {
   std::vector<TextRecord> textQueue;
   FrameBufferRecord frameBuffers[2];
   Math::Vec4 clearColour{0, 0, 0, 1};
-  GLint texLocation = -1, viewLocation = -1, projectionLocation = -1, modelLocation = -1, tintLocation = -1;
+  GLint texLocation = -1, viewLocation = -1, projectionLocation = -1, modelLocation = -1, tintLocation = -1,
+        shakeLocation = -1;
   Math::Matrix4 viewMatrix, projectionMatrix, modelMatrix;
   std::vector<SpriteLayer> layers;
   MeshFactory meshes;

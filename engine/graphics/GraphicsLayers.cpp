@@ -68,7 +68,6 @@ void GraphicsSystem::UpdateCamera() {
   if (eye.z == 0.0f) eye.z = 1.0f;
   viewMatrix = Math::LookAt(eye, camera.target, camera.up);
   projectionMatrix = GetProjectionMatrix();
-  viewLocation = gl::GetUniformLocation(shaders.Program(kDefault), "viewMatrix");
   gl::UniformMatrix4fv(viewLocation, 1, GL_FALSE, viewMatrix.Data());
   gl::UniformMatrix4fv(projectionLocation, 1, GL_FALSE, projectionMatrix.Data());
 }

@@ -2,16 +2,12 @@
 
 #include <algorithm>
 
+#include "engine/core/StaticInstance.h"
 #include "engine/graphics/ParticleEmitter.h"
 
 namespace Framework {
 
-namespace {
-// Emitters that outlive the system at exit must not reach its list.
-bool particleSystemDestroyed = false;
-}  // namespace
-
-ParticleSystem::~ParticleSystem() { particleSystemDestroyed = true; }
+ParticleSystem::~ParticleSystem() = default;
 
 void ParticleSystem::Update(float dt) {
   // By index: an emitter's update may build or drop other objects.
@@ -20,15 +16,13 @@ void ParticleSystem::Update(float dt) {
 
 void ParticleSystem::AddEmitter(ParticleEmitter* emitter) { emitters.push_back(emitter); }
 
+// Emitters that outlive the system at exit must not reach its list.
 void ParticleSystem::RemoveEmitter(ParticleEmitter* emitter) {
-  if (particleSystemDestroyed) return;
+  if (!StaticInstance<ParticleSystem>::Alive()) return;
   auto found = std::find(emitters.begin(), emitters.end(), emitter);
   if (found != emitters.end()) emitters.erase(found);
 }
 
-ParticleSystem& GetParticleSystem() {
-  static ParticleSystem instance;
-  return instance;
-}
+ParticleSystem& GetParticleSystem() { return StaticInstance<ParticleSystem>::Get(); }
 
 }  // namespace Framework

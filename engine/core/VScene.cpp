@@ -9,6 +9,7 @@
 #include "engine/core/SceneManager.h"
 #include "engine/core/SceneSystemSteps.h"
 #include "engine/core/Scriptable.h"
+#include "engine/core/Vector.h"
 
 namespace Framework {
 
@@ -51,8 +52,7 @@ void VScene::FlushRemovedObjects() {
   std::vector<GameObject*> leaving;
   leaving.swap(removalQueue);
   for (GameObject* object : leaving) {
-    auto found = std::find(objects.begin(), objects.end(), object);
-    if (found != objects.end()) objects.erase(found);
+    Math::RemoveFromVector(objects, object);
     if (object) GetFactory().QueueDestroy(object);
   }
 }

@@ -15,13 +15,6 @@ constexpr float kSpotlightStartRadius = 500.0f;
 constexpr float kSpotlightSeconds = 1.5f;
 constexpr float kSpotlightFirstRadius = 700.0f;
 
-bool EraseFirst(std::vector<Sprite*>& list, Sprite* sprite) {
-  auto found = std::find(list.begin(), list.end(), sprite);
-  if (found == list.end()) return false;
-  list.erase(found);
-  return true;
-}
-
 bool ValidLayer(int layer) { return layer >= 0 && layer < GraphicsSystem::kLayerCount; }
 
 }  // namespace
@@ -40,7 +33,7 @@ void GraphicsSystem::MoveSpriteToLayer(Sprite* sprite, int layer) {
     std::vector<Sprite*>& list = layers[index].sprites;
     if (std::find(list.begin(), list.end(), sprite) == list.end()) continue;
     layers[layer].sprites.push_back(sprite);
-    EraseFirst(list, sprite);
+    Math::RemoveFromVector(list, sprite);
     return;
   }
 }
@@ -48,7 +41,7 @@ void GraphicsSystem::MoveSpriteToLayer(Sprite* sprite, int layer) {
 void GraphicsSystem::RemoveSprite(Sprite* sprite) {
   if (IsDestroyed()) return;
   for (SpriteLayer& layer : GetGraphicsSystem().layers) {
-    if (EraseFirst(layer.sprites, sprite)) return;
+    if (Math::RemoveFromVector(layer.sprites, sprite)) return;
   }
 }
 

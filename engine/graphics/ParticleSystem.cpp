@@ -1,8 +1,7 @@
 #include "engine/graphics/ParticleSystem.h"
 
-#include <algorithm>
-
 #include "engine/core/StaticInstance.h"
+#include "engine/core/Vector.h"
 #include "engine/graphics/ParticleEmitter.h"
 
 namespace Framework {
@@ -19,8 +18,7 @@ void ParticleSystem::AddEmitter(ParticleEmitter* emitter) { emitters.push_back(e
 // Emitters that outlive the system at exit must not reach its list.
 void ParticleSystem::RemoveEmitter(ParticleEmitter* emitter) {
   if (!StaticInstance<ParticleSystem>::Alive()) return;
-  auto found = std::find(emitters.begin(), emitters.end(), emitter);
-  if (found != emitters.end()) emitters.erase(found);
+  Math::RemoveFromVector(emitters, emitter);
 }
 
 ParticleSystem& GetParticleSystem() { return StaticInstance<ParticleSystem>::Get(); }

@@ -1,11 +1,10 @@
 #include "engine/ui/UISystem.h"
 
-#include <algorithm>
-
 #include "engine/core/Engine.h"
 #include "engine/core/GameObject.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/StaticInstance.h"
+#include "engine/core/Vector.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/ui/UI.h"
 #include "engine/ui/UIButton.h"
@@ -73,8 +72,7 @@ void UISystem::AddElement(UI* element) {
 
 void UISystem::RemoveElement(UI* element) {
   if (!StaticInstance<UISystem>::Alive()) return;
-  auto found = std::find(elements.begin(), elements.end(), element);
-  if (found != elements.end()) elements.erase(found);
+  Math::RemoveFromVector(elements, element);
 }
 
 void UISystem::ToggleMenu(const std::string& tag) {
@@ -92,12 +90,7 @@ void UISystem::SetMenuEnabled(const std::string& tag, bool on) {
 
 void UISystem::MenuToggle(const std::string& tag) {
   ToggleMenu(tag);
-  auto found = std::find(openMenus.begin(), openMenus.end(), tag);
-  if (found != openMenus.end()) {
-    openMenus.erase(found);
-  } else {
-    openMenus.push_back(tag);
-  }
+  if (!Math::RemoveFromVector(openMenus, tag)) openMenus.push_back(tag);
 }
 
 void UISystem::MenuOverwrite(const std::string& tag) {

@@ -3,7 +3,7 @@
 #include "engine/core/Engine.h"
 #include "engine/core/WindowsSystem.h"
 #include "engine/platform/Platform.h"
-#include "game/GameScenes.h"
+#include "game/scenes/GameScenes.h"
 
 int main(int, char** argv) {
   Platform::SeedRandom(static_cast<unsigned>(Platform::CalendarSeconds()));

@@ -1,10 +1,10 @@
-#include "game/GameScenes.h"
+#include "game/scenes/GameScenes.h"
 
 #include "engine/core/SceneManager.h"
-#include "game/DinnerScene.h"
-#include "game/MainMenuScene.h"
-#include "game/SplashScene.h"
-#include "game/TutorialScene.h"
+#include "game/scenes/DinnerScene.h"
+#include "game/scenes/MainMenuScene.h"
+#include "game/scenes/SplashScene.h"
+#include "game/scenes/TutorialScene.h"
 
 void AddGameScenes() {
   Framework::SceneManager& scenes = Framework::GetSceneManager();

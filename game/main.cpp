@@ -1,8 +1,13 @@
 #include <iostream>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/core/Engine.h"
+#include "engine/core/GameObjectFactory.h"
+#include "engine/core/SceneManager.h"
 #include "engine/core/WindowsSystem.h"
 #include "engine/platform/Platform.h"
+#include "game/GameComponents.h"
+#include "game/GameSceneSteps.h"
 #include "game/scenes/GameScenes.h"
 
 int main(int, char** argv) {
@@ -15,8 +20,11 @@ int main(int, char** argv) {
   // second frame's dt spans the whole start-up.
   Framework::WindowsSystem& window = Framework::GetWindowsSystem();
   Framework::Engine& engine = Framework::GetEngine();
-  engine.RegisterSystems();
+  Framework::WireEngine();
+  Framework::RegisterSystems(engine);
   engine.Initialize();
+  RegisterGameComponents(Framework::GetFactory());
+  InstallGameSceneSteps(Framework::GetSceneManager());
 
   window.Show();
   window.SetFullscreen(false);

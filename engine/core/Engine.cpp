@@ -1,46 +1,16 @@
 #include "engine/core/Engine.h"
 
-#include "engine/audio/AudioManager.h"
-#include "engine/core/EventSystem.h"
-#include "engine/core/GameObjectFactory.h"
 #include "engine/core/InputManager.h"
-#include "engine/core/SceneManager.h"
-#include "engine/core/WindowsSystem.h"
-#include "engine/graphics/Debug.h"
-#include "engine/graphics/GraphicsSystem.h"
-#include "engine/graphics/ParticleSystem.h"
-#include "engine/physics/Physics.h"
 #include "engine/platform/Platform.h"
-#include "engine/ui/SysVars.h"
-#include "engine/ui/UISystem.h"
 
 namespace Framework {
 
 Engine::Engine() : previousTicks(Platform::Ticks()), currentTicks(previousTicks) {}
 
-void Engine::RegisterSystems() {
-  WindowsSystem& window = GetWindowsSystem();
-  GraphicsSystem& graphics = GetGraphicsSystem();
-  graphics.windowWidth = window.width;
-  graphics.windowHeight = window.height;
-
-  AddSystem(&window);
-  AddSystem(&graphics);
-  AddSystem(&GetInputManager());
-  AddSystem(&GetPhysics());
-  AddSystem(&GetFactory());
-  AddSystem(&GetDebug());
-  AddSystem(&GetSceneManager());
-  AddSystem(&GetAudioManager());
-  AddSystem(&GetUISystem());
-  AddSystem(&GetParticleSystem());
-  AddSystem(&GetEventSystem());
-}
-
 void Engine::Initialize() {
   for (System* system : systems) system->Initialize();
-  SysVars().Register("pause", &paused);
-  SysVars().Register("fullscreen", &fullscreen);
+  PublishFlag("pause", &paused);
+  PublishFlag("fullscreen", &fullscreen);
 }
 
 void Engine::BroadcastMessage(Message* message) {
@@ -56,9 +26,11 @@ void Engine::DrawFrame() {
   // Every draw needs a current GL context; a headless engine has none and
   // only runs its systems.
   if (!Platform::Current().HasGLContext()) return;
-  GetGraphicsSystem().RenderFrame();
-  GetDebug().Draw();
-  GetSceneManager().DrawCurrentScene();
+  if (GetEngineHooks().drawFrame) GetEngineHooks().drawFrame();
+}
+
+void Engine::PublishFlag(const std::string& name, bool* flag) {
+  if (GetEngineHooks().publishFlag) GetEngineHooks().publishFlag(name, flag);
 }
 
 bool Engine::QuitKeysPressed() {
@@ -88,10 +60,15 @@ bool Engine::RunFrame() {
 }
 
 void Engine::GameLoop() {
-  SysVars().Register("quit", &RunningFlag());
+  PublishFlag("quit", &RunningFlag());
   if (!RunningFlag()) return;
   while (RunFrame()) {
   }
+}
+
+EngineHooks& GetEngineHooks() {
+  static EngineHooks hooks;
+  return hooks;
 }
 
 Engine& GetEngine() {

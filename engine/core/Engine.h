@@ -1,18 +1,28 @@
 #pragma once
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "engine/core/System.h"
 
 namespace Framework {
 
-// The engine object: its ordered list of systems (not owned) and the frame loop.
+// What the frame loop needs from the systems above the core, installed by
+// the application layer for every engine object. Empty hooks are skipped.
+struct EngineHooks {
+  // The frame's drawing after every system's Update, before the swap.
+  std::function<void()> drawFrame;
+  // Publishes one of the engine's flags as a shared variable.
+  std::function<void(const std::string& name, bool* flag)> publishFlag;
+};
+EngineHooks& GetEngineHooks();
+
+// The engine object: its ordered list of systems (not owned) and the frame
+// loop. The application layer fills the list.
 class Engine {
  public:
   Engine();
-  // The eleven systems in update order, after handing the window size to
-  // the graphics system.
-  void RegisterSystems();
   void AddSystem(System* system) { systems.push_back(system); }
   void Initialize();
   void GameLoop();
@@ -33,6 +43,7 @@ class Engine {
 
  private:
   void DrawFrame();
+  void PublishFlag(const std::string& name, bool* flag);
   bool QuitKeysPressed();
 };
 

@@ -5,7 +5,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/core/ComponentRegistry.h"
 #include "engine/core/FileHelpers.h"
 #include "engine/core/XMLSerializer.h"
 #include "engine/core/SceneManager.h"
@@ -33,7 +32,9 @@ std::string FirstFreeName(const std::unordered_set<std::string>& taken, const st
 
 }  // namespace
 
-void GameObjectFactory::Initialize() { RegisterEngineComponents(*this); }
+void GameObjectFactory::Initialize() {
+  if (componentRegistry) componentRegistry(*this);
+}
 
 void GameObjectFactory::Update(float) {
   // Shutting an object down may queue further objects; those wait a frame.

@@ -45,8 +45,10 @@ class GameObjectFactory : public System {
   // Destroys the objects queued for destruction during the last frame.
   void Update(float dt) override;
   void SendMessage(Message*) override {}
-  // Fills the component registry.
+  // Fills the component registry through the function installed by the
+  // application layer (the core knows no component of the systems above it).
   void Initialize() override;
+  void SetComponentRegistry(std::function<void(GameObjectFactory&)> fill) { componentRegistry = std::move(fill); }
   // Drops every object and the registry at the end of the program.
   void Shutdown() override;
 
@@ -89,6 +91,7 @@ class GameObjectFactory : public System {
   std::map<uint32_t, std::shared_ptr<GameObject>> objects;
   // Matched by address only: a queued object may already be gone.
   std::set<GameObject*> objectsToDestroy;
+  std::function<void(GameObjectFactory&)> componentRegistry;
 };
 
 GameObjectFactory& GetFactory();

@@ -9,7 +9,6 @@
 #include "engine/core/GameObjectFactory.h"
 #include "engine/core/InputManager.h"
 #include "engine/core/SceneIndexFile.h"
-#include "engine/core/SceneSystemSteps.h"
 #include "engine/core/Scriptable.h"
 #include "engine/core/FileHelpers.h"
 
@@ -22,10 +21,10 @@ void SceneManager::Initialize() {
   auto placeholder = std::make_shared<DefaultScene>();
   scenes[kDefaultSceneName] = placeholder;
   placeholder->Load();
-  SceneSystemSteps::ConnectFade([this] { return fadeValue; });
+  RunStep(systemSteps.connectFade, [this] { return fadeValue; });
   // The screen starts covered: the overlay must know before the first
   // fade step, or the first scene shows uncovered for a frame.
-  SceneSystemSteps::PublishFade(fadeValue);
+  RunStep(systemSteps.publishFade, fadeValue);
 }
 
 void SceneManager::Update(float dt) {
@@ -39,7 +38,7 @@ void SceneManager::Update(float dt) {
 }
 
 void SceneManager::RunCurrentScene(float dt) {
-  if (!GetEngine().paused) SceneSystemSteps::UpdateEffects(dt);
+  if (!GetEngine().paused) RunStep(systemSteps.updateEffects, dt);
   if (VScene* scene = GetCurrentScene()) scene->UpdateAll(dt);
 }
 
@@ -51,7 +50,7 @@ void SceneManager::SwitchScene() {
   // Copy: a scene's hooks may ask for yet another scene while loading.
   const std::string target = nextSceneName;
   LoadScene(target);
-  SceneSystemSteps::ResetCamera();
+  RunStep(systemSteps.resetCamera);
   if (VScene* entered = GetCurrentScene()) entered->Start();
   reload = false;
 }
@@ -80,7 +79,7 @@ bool SceneManager::FadeIn(float dt) {
 
 void SceneManager::SetFadeValue(float value) {
   fadeValue = value;
-  SceneSystemSteps::PublishFade(fadeValue);
+  RunStep(systemSteps.publishFade, fadeValue);
 }
 
 void SceneManager::LoadScene(const std::string& name) {
@@ -168,9 +167,14 @@ void SceneManager::DrawCurrentScene() {
   if (VScene* scene = GetCurrentScene()) scene->Draw();
 }
 
-void SceneManager::RunSceneStartHooks() {
+void SceneManager::PrepareSceneStart(VScene& scene) {
+  RunStep(systemSteps.loadWalkabilityGrid);
   for (const auto& hook : sceneStartHooks) hook();
+  RunStep(systemSteps.setUpButtonLists, scene);
+  RunStep(systemSteps.collectEffects, scene);
 }
+
+void SceneManager::ResetSystemsForSceneChange() { RunStep(systemSteps.resetSystemsForSceneChange); }
 
 void SceneManager::RunObjectsDestroyedHooks() {
   for (const auto& hook : objectsDestroyedHooks) hook();
@@ -189,7 +193,7 @@ void SceneManager::Shutdown() {
   }
   GetFactory().DestroyAllObjects();
   scenes.clear();
-  SceneSystemSteps::ConnectFade(nullptr);
+  RunStep(systemSteps.connectFade, std::function<float()>());
   sceneStartHooks.clear();
   objectsDestroyedHooks.clear();
   currentSceneName = nextSceneName = kDefaultSceneName;

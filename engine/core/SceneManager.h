@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/core/SceneSwitchSteps.h"
 #include "engine/core/System.h"
 #include "engine/core/VScene.h"
 
@@ -67,8 +68,16 @@ class SceneManager : public System {
   // down (before its Free).
   void AddSceneStartHook(std::function<void()> hook) { sceneStartHooks.push_back(std::move(hook)); }
   void AddObjectsDestroyedHook(std::function<void()> hook) { objectsDestroyedHooks.push_back(std::move(hook)); }
-  void RunSceneStartHooks();
   void RunObjectsDestroyedHooks();
+
+  // The systems' part of a switch, installed once by the application layer;
+  // kept across Shutdown, since it is wiring rather than scene state.
+  void SetSystemSteps(SceneSwitchSteps steps) { systemSteps = std::move(steps); }
+  // Scene start after the objects were initialised: the walkability grid,
+  // the game's start hooks, the button lists, the effect objects.
+  void PrepareSceneStart(VScene& scene);
+  // After a scene's objects were dropped: the systems' per-scene state goes.
+  void ResetSystemsForSceneChange();
 
   // Set by scenes' Restart and the "ResetThisScene" action: reload the current scene.
   bool reload = false;
@@ -94,6 +103,7 @@ class SceneManager : public System {
   float fadeValue = 1.0f;  // the screen starts covered
   std::vector<std::function<void()>> sceneStartHooks;
   std::vector<std::function<void()>> objectsDestroyedHooks;
+  SceneSwitchSteps systemSteps;
 };
 
 SceneManager& GetSceneManager();

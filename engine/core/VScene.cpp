@@ -7,7 +7,6 @@
 #include "engine/core/EventSystem.h"
 #include "engine/core/GameObjectFactory.h"
 #include "engine/core/SceneManager.h"
-#include "engine/core/SceneSystemSteps.h"
 #include "engine/core/Scriptable.h"
 #include "engine/core/Vector.h"
 
@@ -26,10 +25,7 @@ void VScene::Start() {
   // Copy first: a component's Initialize may create further objects.
   const std::vector<GameObject*> loaded = objects;
   for (GameObject* object : loaded) object->InitializeComponents();
-  SceneSystemSteps::LoadWalkabilityGrid();
-  GetSceneManager().RunSceneStartHooks();
-  SceneSystemSteps::SetUpButtonLists(*this);
-  SceneSystemSteps::CollectEffects(*this);
+  GetSceneManager().PrepareSceneStart(*this);
   Initialize();
 }
 
@@ -78,7 +74,7 @@ void VScene::Clear() {
   removalQueue.clear();
   GetEventSystem().ClearEvents();
   GetFactory().DestroyAllObjects();
-  SceneSystemSteps::ResetSystemsForSceneChange();
+  GetSceneManager().ResetSystemsForSceneChange();
   Unload();
 }
 

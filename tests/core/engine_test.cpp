@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/core/Engine.h"
 #include "engine/core/InputManager.h"
 #include "engine/graphics/GraphicsSystem.h"
@@ -38,6 +39,7 @@ class LoggingSystem : public Framework::System {
 
 class FrameLoop : public testing::Test {
  protected:
+  void SetUp() override { Framework::WireEngine(); }
   void TearDown() override {
     Framework::RunningFlag() = true;
     Framework::GetInputManager().inputDisabled = false;
@@ -104,7 +106,7 @@ TEST_F(FrameLoop, RegistersTheElevenSystemsInOrderWithTheWindowSize) {
   folder.Write("Resources/Config.cfg", "Test 640 480");
   TestSupport::ScopedWorkingFolder working(folder.Path());
   Engine engine;
-  engine.RegisterSystems();
+  Framework::RegisterSystems(engine);
   std::vector<std::string> names;
   for (Framework::System* system : engine.systems) names.push_back(system->GetName());
   EXPECT_EQ(names, (std::vector<std::string>{"Window", "Graphics", "InputManager", "Physics", "Factory", "Debug",

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/core/GameObjectFactory.h"
 #include "engine/core/Lifetime.h"
 #include "engine/core/SceneIndexFile.h"
@@ -72,6 +73,7 @@ class FactoryTest : public ::testing::Test {
   FactoryTest() : cwd(temp.Path()) {
     scenes.Shutdown();
     factory.Shutdown();
+    Framework::WireEngine();
     factory.Initialize();
     scenes.Initialize();
     factory.RegisterCreator<FakeSprite>("Sprite");
@@ -103,6 +105,7 @@ TEST(FactoryRegistryTest, RealSpriteAndBodyComeBackSortedAndFollowTheEnabledFlag
   TestSupport::TempFolder temp;
   GameObjectFactory& factory = Framework::GetFactory();
   factory.Shutdown();
+  Framework::WireEngine();
   factory.Initialize();
   for (const char* name : {"Body", "Sprite", "Transform", "Lifetime", "Moveable", "AABB", "OBB", "Sphere"}) {
     EXPECT_TRUE(factory.HasCreator(name)) << name;

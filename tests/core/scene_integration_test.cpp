@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/core/Engine.h"
 #include "engine/core/EventSystem.h"
 #include "engine/core/GameObjectFactory.h"
@@ -129,12 +130,14 @@ class SceneIntegrationTest : public ::testing::Test {
     GraphicsSystem& graphics = GetGraphicsSystem();
     graphics.windowWidth = 1280;
     graphics.windowHeight = 720;
+    Framework::WireEngine();
     factory.Initialize();
     factory.AddCreator("ProbeScript", std::make_shared<ComponentCreatorFunction>(
                                           [](GameObject* owner) { return new ProbeScript(owner); }));
     temp.Write("Resources/BinaryCollision.txt", TestSupport::GridText(64, 36));
     WriteScenes();
     scenes.Shutdown();
+    Framework::WireEngine();
     scenes.Initialize();
     for (const char* name : {"alpha", "beta"}) {
       auto* scene = new CountingScene;
@@ -495,6 +498,7 @@ class SceneFadeOnScreenTest : public TestSupport::RendererTest {
 
 TEST_F(SceneFadeOnScreenTest, TheScreenStartsCoveredAndFadesInEverywhereAtOnce) {
   scenes.Shutdown();
+  Framework::WireEngine();
   scenes.Initialize();
   // No fade step has run yet: the first frame must already be covered.
   GetGraphicsSystem().Update(0.0f);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/core/Engine.h"
 #include "engine/core/EventSystem.h"
 #include "engine/core/GameObjectFactory.h"
@@ -56,6 +57,7 @@ class SceneManagerTest : public ::testing::Test {
   SceneManagerTest() : cwd(temp.Path()) {
     std::filesystem::create_directories(temp.Path() / "Resources");
     scenes.Shutdown();
+    Framework::WireEngine();
     scenes.Initialize();
     Framework::GetInputManager().inputDisabled = false;
     Framework::GetEngine().paused = false;

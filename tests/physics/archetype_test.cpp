@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/core/GameObjectFactory.h"
 #include "engine/core/XMLSerializer.h"
 #include "engine/physics/AABB.h"
@@ -21,6 +22,7 @@ class PhysicsArchetypes : public ::testing::Test {
  protected:
   PhysicsArchetypes() {
     factory.Shutdown();
+    Framework::WireEngine();
     factory.Initialize();
   }
   ~PhysicsArchetypes() override {

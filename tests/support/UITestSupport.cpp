@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/audio/AudioManager.h"
 #include "engine/core/GameObjectFactory.h"
 #include "engine/graphics/GraphicsSystem.h"
@@ -16,6 +17,7 @@ void UIFixture::SetUp() {
   graphics.windowWidth = kWindowWidth;
   graphics.windowHeight = kWindowHeight;
   graphics.camera.Reset();
+  Framework::WireEngine();
   Framework::GetFactory().Initialize();
   if (audio == nullptr) {
     auto device = std::make_unique<RecordingAudioDevice>();

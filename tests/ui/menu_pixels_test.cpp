@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/app/EngineWiring.h"
 #include "engine/core/GameObjectFactory.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/ui/UIButton.h"
@@ -39,6 +40,7 @@ class MenuPixelsTest : public TestSupport::RendererTest {
   void SetUp() override {
     RendererTest::SetUp();
     if (IsSkipped() || HasFatalFailure()) return;
+    Framework::WireEngine();
     Framework::GetFactory().Initialize();
   }
 

@@ -1,4 +1,4 @@
-#include "engine/core/SceneSystemSteps.h"
+#include "engine/app/EngineSceneSteps.h"
 
 #include <utility>
 
@@ -10,14 +10,13 @@
 #include "engine/ui/UISystem.h"
 
 namespace Framework {
-namespace SceneSystemSteps {
+
+namespace {
 
 void LoadWalkabilityGrid() {
   GraphicsSystem& graphics = GetGraphicsSystem();
   GetMapperFF().Load(MapperFF::kDefaultPath, graphics.windowWidth, graphics.windowHeight);
 }
-
-void SetUpButtonLists(VScene&) { GetUISystem().SetUpButtonLists(); }
 
 void CollectEffects(VScene& scene) {
   EfxManager& effects = EfxManager::Instance();
@@ -34,13 +33,21 @@ void ResetSystemsForSceneChange() {
   GetUISystem().ClearSceneState();
 }
 
-void UpdateEffects(float) { EfxManager::Instance().Update(); }
+}  // namespace
 
-void ConnectFade(std::function<float()> fadeValue) { GetGraphicsSystem().SetSceneFadeSource(std::move(fadeValue)); }
+SceneSwitchSteps EngineSceneSteps() {
+  SceneSwitchSteps steps;
+  steps.loadWalkabilityGrid = LoadWalkabilityGrid;
+  steps.setUpButtonLists = [](VScene&) { GetUISystem().SetUpButtonLists(); };
+  steps.collectEffects = CollectEffects;
+  steps.resetSystemsForSceneChange = ResetSystemsForSceneChange;
+  steps.updateEffects = [](float) { EfxManager::Instance().Update(); };
+  steps.connectFade = [](std::function<float()> fadeValue) {
+    GetGraphicsSystem().SetSceneFadeSource(std::move(fadeValue));
+  };
+  steps.publishFade = [](float fadeValue) { GetGraphicsSystem().SetOverlayFade(fadeValue); };
+  steps.resetCamera = [] { GetCamera().Reset(); };
+  return steps;
+}
 
-void PublishFade(float fadeValue) { GetGraphicsSystem().SetOverlayFade(fadeValue); }
-
-void ResetCamera() { GetCamera().Reset(); }
-
-}  // namespace SceneSystemSteps
 }  // namespace Framework

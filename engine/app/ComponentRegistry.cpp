@@ -1,4 +1,4 @@
-#include "engine/core/ComponentRegistry.h"
+#include "engine/app/ComponentRegistry.h"
 
 #include "engine/core/GameObjectFactory.h"
 #include "engine/core/Lifetime.h"

@@ -1,0 +1,6 @@
+#include "game/props/InteractionManager.h"
+
+InteractionManager& GetInteractionManager() {
+  static InteractionManager manager;
+  return manager;
+}

@@ -2,6 +2,7 @@
 // Helpers for the tests that need an OpenGL context: a real (shown) SDL
 // window under the test command's Xvfb, and pixel reads.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +31,28 @@ std::ostream& operator<<(std::ostream& out, const Pixel& pixel);
 
 // One pixel of the bound read frame buffer; (0, 0) is the lower-left corner.
 Pixel ReadPixel(int x, int y);
+
+// A whole frame as 8-bit RGB rows, bottom row first (as OpenGL reads it).
+struct Image {
+  int width = 0;
+  int height = 0;
+  std::vector<unsigned char> rgb;
+  Pixel At(int x, int y) const;
+};
+
+// The bound read frame buffer, from (0, 0) over width x height.
+Image ReadImage(int width, int height);
+// PNG files; false (with the image left empty on reading) when it fails.
+bool SavePng(const Image& image, const std::string& path);
+bool LoadPng(const std::string& path, Image& image);
+
+// Where two images of one size differ by more than tolerance in a channel:
+// how many pixels, and the first of them in words ("" when none).
+struct ImageDifference {
+  int pixels = 0;
+  std::string first;
+};
+ImageDifference CompareImages(const Image& expected, const Image& actual, int tolerance);
 
 // Absolute path of a file in tests/graphics/data.
 std::string GraphicsTestData(const std::string& name);

@@ -150,6 +150,8 @@ void AudioManager::StopAll() {
   device_->Stop(drumChannel);
 }
 
+void AudioManager::StopLastEffect() { device_->Stop(lastEffectChannel); }
+
 AudioManager& GetAudioManager() {
   static AudioManager instance;
   return instance;

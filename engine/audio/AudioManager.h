@@ -43,6 +43,9 @@ class AudioManager : public System {
   void PlayDrum(const std::string& name);
   // Stops the music and the drums; effects play on.
   void StopAll();
+  // Stops the effect started most recently (a scene leaving cuts off its
+  // siren or scream); earlier effects play on.
+  void StopLastEffect();
 
   Platform::AudioGroup effectsGroup = 0;
   Platform::AudioGroup musicGroup = 0;

@@ -183,6 +183,19 @@ TEST_F(AudioManagerTest, StopAllSilencesTheTracksButNotTheEffects) {
   EXPECT_TRUE(device_->Audible(audio_.lastEffectChannel));
 }
 
+TEST_F(AudioManagerTest, StopLastEffectCutsOnlyTheNewestEffect) {
+  StartLevelMusic();
+  audio_.PlaySound("Alarm");
+  const auto older = audio_.lastEffectChannel;
+  audio_.PlaySound("Punch");
+  audio_.StopLastEffect();
+  EXPECT_FALSE(device_->Audible(audio_.lastEffectChannel));
+  EXPECT_TRUE(device_->Audible(older));
+  EXPECT_TRUE(device_->Audible(audio_.musicChannel));
+  audio_.StopLastEffect();  // twice in a row: nothing more to stop
+  EXPECT_TRUE(device_->Audible(older));
+}
+
 TEST_F(AudioManagerTest, LosingFocusPausesEverythingUntilItReturns) {
   StartLevelMusic();
   audio_.PlaySound("Alarm");

@@ -1,8 +1,9 @@
 #include "game/GameComponents.h"
 
 #include "engine/core/GameObjectFactory.h"
+#include "game/props/User.h"
 
 // One line per component; keep them in type-id order.
 void RegisterGameComponents(Framework::GameObjectFactory& factory) {
-  (void)factory;
+  factory.RegisterCreator<User>("User");
 }

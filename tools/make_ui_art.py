@@ -1,7 +1,8 @@
 #!/usr/bin/python3
 """Draws the menu and HUD textures (buttons, toggles, slider, knob, panel,
-cursor, HUD icons) as PNG files under Resources/textures/ui/ and prints the
-matching entries of Resources/ui_textures.xml.
+cursor, HUD icons) with cairo (Debian's python3-cairo) as PNG files under
+Resources/textures/ui/ and prints the matching entries of
+Resources/ui_textures.xml.
 
 Run by hand from the repository root after changing a drawing:
     /usr/bin/python3 tools/make_ui_art.py
@@ -14,13 +15,14 @@ State names for button archetypes: push buttons use "Default", "Hover" and
 add "Hover"); sliders "Track" with the hover state "Muted" of ui_slider,
 and their knob images "KnobDefault" (or "SpeakerDefault") of ui_knob.
 """
+import math
 import os
 import sys
 
-import numpy as np
+import cairo
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from make_art import ROOT, write_png  # noqa: E402  (the shared PNG writer)
+from art_common import ROOT, context, polygon, rounded_rect, save_png, surface  # noqa: E402
 
 UI_TEXTURES = os.path.join(ROOT, "Resources", "textures", "ui")
 RELATIVE_FOLDER = "Resources/textures/ui"
@@ -35,70 +37,39 @@ GREY = (110, 104, 116, 255)
 GREY_DARK = (70, 66, 76, 255)
 RED = (196, 40, 40, 255)
 WHITE = (250, 246, 238, 255)
-CLEAR = (0, 0, 0, 0)
 
 
 # ---- Shapes -------------------------------------------------------------------------
 
-def canvas(width, height, rgba=CLEAR):
-    image = np.zeros((height, width, 4), dtype=np.uint8)
-    image[:, :] = rgba
-    return image
-
-
-def grid(width, height):
-    """Pixel-centre coordinates, x to the right and y downwards."""
-    ys, xs = np.mgrid[0:height, 0:width]
-    return xs + 0.5, ys + 0.5
-
-
-def rounded_mask(width, height, radius, inset=0.0):
-    """Inside of a rounded rectangle filling the image, shrunk by inset."""
-    x, y = grid(width, height)
-    left, top = inset, inset
-    right, bottom = width - inset, height - inset
-    r = max(radius - inset, 0.0)
-    cx = np.clip(x, left + r, right - r)
-    cy = np.clip(y, top + r, bottom - r)
-    inside_box = (x >= left) & (x <= right) & (y >= top) & (y <= bottom)
-    return inside_box & ((x - cx) ** 2 + (y - cy) ** 2 <= r * r + 1e-6)
-
-
-def disc_mask(width, height, cx, cy, radius):
-    x, y = grid(width, height)
-    return (x - cx) ** 2 + (y - cy) ** 2 <= radius * radius
-
-
-def polygon_mask(width, height, points):
-    """Inside of a convex or simple polygon (even-odd rule)."""
-    x, y = grid(width, height)
-    inside = np.zeros((height, width), dtype=bool)
-    count = len(points)
-    for i in range(count):
-        x0, y0 = points[i]
-        x1, y1 = points[(i + 1) % count]
-        crosses = (y0 > y) != (y1 > y)
-        with np.errstate(divide="ignore", invalid="ignore"):
-            at = x0 + (y - y0) * (x1 - x0) / (y1 - y0)
-        inside ^= crosses & (x < at)
-    return inside
-
-
-def paint(image, mask, rgba):
-    image[mask] = rgba
+def use(ctx, rgba):
+    ctx.set_source_rgba(*(c / 255.0 for c in rgba))
 
 
 def framed_box(width, height, radius, border, fill, edge):
     """A rounded box with a border of the given width."""
-    image = canvas(width, height)
-    paint(image, rounded_mask(width, height, radius), edge)
-    paint(image, rounded_mask(width, height, radius, inset=border), fill)
+    image = surface(width, height)
+    ctx = context(image)
+    rounded_rect(ctx, 0, 0, width, height, radius)
+    use(ctx, edge)
+    ctx.fill()
+    # The face replaces the rim under it, so a see-through face stays see-through.
+    ctx.set_operator(cairo.OPERATOR_SOURCE)
+    rounded_rect(ctx, border, border, width - 2 * border, height - 2 * border, max(radius - border, 0))
+    use(ctx, fill)
+    ctx.fill()
     return image
 
 
-def strip(frames):
-    """Frames side by side, left to right."""
-    return np.concatenate(frames, axis=1)
+def disc(ctx, cx, cy, radius, rgba):
+    ctx.arc(cx, cy, radius, 0, 2 * math.pi)
+    use(ctx, rgba)
+    ctx.fill()
+
+
+def fill_polygon(ctx, points, rgba):
+    polygon(ctx, points)
+    use(ctx, rgba)
+    ctx.fill()
 
 
 # ---- Drawings ------------------------------------------------------------------------
@@ -121,7 +92,7 @@ def check_mark(image, colour):
     s = TOGGLE_SIZE
     points = [(0.22 * s, 0.50 * s), (0.32 * s, 0.40 * s), (0.44 * s, 0.54 * s),
               (0.70 * s, 0.24 * s), (0.80 * s, 0.34 * s), (0.44 * s, 0.74 * s)]
-    paint(image, polygon_mask(s, s, points), colour)
+    fill_polygon(context(image), points, colour)
 
 
 def toggle_frames():
@@ -145,10 +116,11 @@ def slider_frames():
     """Slider track: "Track" and the greyed "TrackMuted"."""
     frames = []
     for name, fill in (("Track", GOLD), ("TrackMuted", GREY)):
-        image = canvas(SLIDER_W, SLIDER_H)
-        groove = framed_box(SLIDER_W, 14, 7, 2, fill, INK)
+        image = surface(SLIDER_W, SLIDER_H)
+        ctx = context(image)
         top = (SLIDER_H - 14) // 2
-        image[top:top + 14] = groove
+        ctx.set_source_surface(framed_box(SLIDER_W, 14, 7, 2, fill, INK), 0, top)
+        ctx.paint()
         frames.append((name, image))
     return frames
 
@@ -157,27 +129,34 @@ KNOB_SIZE = 48
 
 
 def knob(fill, rim):
-    image = canvas(KNOB_SIZE, KNOB_SIZE)
+    image = surface(KNOB_SIZE, KNOB_SIZE)
+    ctx = context(image)
     centre = KNOB_SIZE / 2
-    paint(image, disc_mask(KNOB_SIZE, KNOB_SIZE, centre, centre, 20), rim)
-    paint(image, disc_mask(KNOB_SIZE, KNOB_SIZE, centre, centre, 16), fill)
-    paint(image, disc_mask(KNOB_SIZE, KNOB_SIZE, centre - 5, centre - 5, 5), WHITE)
+    disc(ctx, centre, centre, 20, rim)
+    disc(ctx, centre, centre, 16, fill)
+    disc(ctx, centre - 5, centre - 5, 5, WHITE)
     return image
 
 
 def speaker(colour, muted):
     s = KNOB_SIZE
-    image = canvas(s, s)
-    body = [(6, 18), (16, 18), (28, 8), (28, 40), (16, 30), (6, 30)]
-    paint(image, polygon_mask(s, s, body), colour)
-    x, y = grid(s, s)
+    image = surface(s, s)
+    ctx = context(image)
+    fill_polygon(ctx, [(6, 18), (16, 18), (28, 8), (28, 40), (16, 30), (6, 30)], colour)
+    use(ctx, RED if muted else colour)
     if muted:
-        cross = (np.abs((x - 38) - (y - 24)) < 2.5) | (np.abs((x - 38) + (y - 24)) < 2.5)
-        paint(image, cross & (np.abs(x - 38) < 7) & (np.abs(y - 24) < 7), RED)
+        ctx.set_line_width(5)
+        ctx.set_line_cap(cairo.LINE_CAP_BUTT)
+        for dx, dy in ((1, 1), (1, -1)):
+            ctx.move_to(38 - 6 * dx, 24 - 6 * dy)
+            ctx.line_to(38 + 6 * dx, 24 + 6 * dy)
+            ctx.stroke()
     else:
-        distance = np.sqrt((x - 28) ** 2 + (y - 24) ** 2)
+        ctx.set_line_width(3.6)
+        ctx.set_line_cap(cairo.LINE_CAP_BUTT)
         for radius in (9, 16):
-            paint(image, (np.abs(distance - radius) < 1.8) & (x > 30), colour)
+            ctx.arc(28, 24, radius, -math.pi / 2.6, math.pi / 2.6)
+            ctx.stroke()
     return image
 
 
@@ -203,9 +182,10 @@ def cursor_frames():
                (c + 10, c + 25), (c + 5, c + 16), (c - 1, c + 21)]
     inner = [(c + 1, c + 2), (c + 13, c + 12), (c + 6, c + 12), (c + 11, c + 21),
              (c + 9, c + 22), (c + 4, c + 13), (c + 1, c + 17)]
-    image = canvas(CURSOR_SIZE, CURSOR_SIZE)
-    paint(image, polygon_mask(CURSOR_SIZE, CURSOR_SIZE, outline), INK)
-    paint(image, polygon_mask(CURSOR_SIZE, CURSOR_SIZE, inner), GOLD_LIGHT)
+    image = surface(CURSOR_SIZE, CURSOR_SIZE)
+    ctx = context(image)
+    fill_polygon(ctx, outline, INK)
+    fill_polygon(ctx, inner, GOLD_LIGHT)
     return [("Default", image)]
 
 
@@ -214,15 +194,16 @@ ICON_SIZE = 48
 
 def strike_icon(fill, rim, tilt):
     s = ICON_SIZE
-    image = canvas(s, s)
+    image = surface(s, s)
+    ctx = context(image)
     c = s / 2
-    paint(image, disc_mask(s, s, c, c, 21), rim)
-    paint(image, disc_mask(s, s, c, c, 17), fill)
-    x, y = grid(s, s)
+    disc(ctx, c, c, 21, rim)
+    disc(ctx, c, c, 17, fill)
     # A bold exclamation mark, leaning by tilt pixels for the shaking look.
-    lean = (c - y) / s * tilt
-    paint(image, (np.abs(x - c - lean) < 3.5) & (y > 11) & (y < 29), WHITE)
-    paint(image, disc_mask(s, s, c, 35, 3.5), WHITE)
+    lean = tilt * (c - 11) / s
+    fill_polygon(ctx, [(c - 3.5 + lean, 11), (c + 3.5 + lean, 11), (c + 3.5 + lean * (c - 29) / (c - 11), 29),
+                       (c - 3.5 + lean * (c - 29) / (c - 11), 29)], WHITE)
+    disc(ctx, c, 35, 3.5, WHITE)
     return image
 
 
@@ -231,6 +212,19 @@ def strike_frames():
     two-frame "Shake" played while the next strike threatens."""
     return [("Active", strike_icon(RED, INK, 0)), ("Inactive", strike_icon(GREY_DARK, GREY, 0)),
             ("Shake", strike_icon(GOLD, RED, 6)), ("Shake2", strike_icon(GOLD, RED, -6))]
+
+
+def strip(frames):
+    """Frames side by side, left to right."""
+    width = sum(image.get_width() for image in frames)
+    image = surface(width, frames[0].get_height())
+    ctx = context(image)
+    x = 0
+    for frame in frames:
+        ctx.set_source_surface(frame, x, 0)
+        ctx.paint()
+        x += frame.get_width()
+    return image
 
 
 # name in the texture list -> (file name, drawing)
@@ -261,8 +255,8 @@ def animations(frames):
 
 
 def list_entry(name, file_name, frames):
-    width = frames[0][1].shape[1]
-    height = frames[0][1].shape[0]
+    width = frames[0][1].get_width()
+    height = frames[0][1].get_height()
     lines = ["  <%s>" % name, '    <filepath string="%s/%s" />' % (RELATIVE_FOLDER, file_name)]
     for animation, first, count in animations(frames):
         lines.append('    <%s><numofFrames unsigned="%d" /><TOP Vec2="%d,0" /><BOT Vec2="%d,%d" /></%s>'
@@ -275,7 +269,7 @@ def main():
     entries = []
     for name, (file_name, draw) in TEXTURES.items():
         frames = draw()
-        write_png(os.path.join(UI_TEXTURES, file_name), strip([image for _, image in frames]))
+        save_png(strip([image for _, image in frames]), os.path.join(UI_TEXTURES, file_name))
         entries.append(list_entry(name, file_name, frames))
     print("\n".join(entries))
     return 0

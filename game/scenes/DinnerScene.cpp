@@ -30,6 +30,13 @@ const char* const kPauseAction = "pause_game";
 const Math::Vec2 kHudHidden(-600.0f, 0.0f);
 const Math::Vec2 kHudShown(0.0f, 0.0f);
 
+// Every match publishes the same counters; reloading one must not read as
+// a clash with another variable of that name.
+void Publish(const char* counter, int* address) {
+  const Framework::SysVarEntry* entry = Framework::SysVars().Find(counter);
+  if (!entry || entry->address != address) Framework::SysVars().Register(counter, address);
+}
+
 bool PauseTriggered(int player) { return Framework::GetInputManager().IsActionTriggered(player, kPauseAction); }
 
 }  // namespace
@@ -40,11 +47,10 @@ void DinnerScene::Load() {
   killTarget = ReadKillTarget(kKillerObjectiveFile, killTarget);
   NPCManager& crowd = GetNPCManager();
   crowd.MaxKills = killTarget;
-  Framework::SysVarRegistry& shared = Framework::SysVars();
-  shared.Register("Kills", &crowd.Kills);
-  shared.Register("Captures", &crowd.Captures);
-  shared.Register("MaxKills", &crowd.MaxKills);
-  shared.Register("MaxCaptures", &crowd.MaxCaptures);
+  Publish("Kills", &crowd.Kills);
+  Publish("Captures", &crowd.Captures);
+  Publish("MaxKills", &crowd.MaxKills);
+  Publish("MaxCaptures", &crowd.MaxCaptures);
   panic.LoadSettings(Framework::GetSceneFolder() + "panic_info.xml");
   panicAllowed = panic.enabled;
 }

@@ -162,11 +162,11 @@ def screens():
         text((-90, 160), ["OPTIONS"], 0.7)], enabled=False)
     files["PauseOptionsButtons"] = archetype("PauseOptionsButtons", "PauseOptions", (80, 0), [
         button_list("Back", [
-            button("Slider", "SoundVolume", "ui_slider", (0, 90), (256, 32), ("Track", "Muted", "Track"),
+            button("Slider", "SoundVolume", "ui_slider", (0, 90), (256, 32), ("Track", "", "Track"),
                    "SetVariableValue", "soundVolume"),
-            button("Slider", "MusicVolume", "ui_slider", (0, 20), (256, 32), ("Track", "Muted", "Track"),
+            button("Slider", "MusicVolume", "ui_slider", (0, 20), (256, 32), ("Track", "", "Track"),
                    "SetVariableValue", "musicVolume"),
-            button("Toggle", "Fullscreen", "ui_toggle", (0, -50), (56, 56), ("Off", "Hover", "On"),
+            button("Toggle", "Fullscreen", "ui_toggle", (0, -50), (56, 56), ("Off", "OffHover", "On"),
                    "FullScreenToggle", "fullscreen"),
             button("Default", "Back", "ui_button", (-250, -127), (192, 56), PLAIN_BUTTON, "MenuOverwrite",
                    "PausePanel")])], enabled=False)

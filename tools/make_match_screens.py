@@ -178,12 +178,10 @@ def screens():
     return files
 
 
-# The effect templates the guests and the Killer show over their heads,
-# parked far off the floor until the effects manager copies them.
+# The police car of the Detective's entrance. (The guests' "Panic" and
+# "Emote" templates come with the guests.)
 def effects():
     files = {}
-    for name, animation in (("Panic", "Panic"), ("Emote", "Happy")):
-        files[name] = archetype(name, "efx", (50000, 0), [sprite((40, 40), (1, 1, 1, 1), 7, name, animation)])
     # The police car of the Detective's entrance, waiting off the left edge.
     files["Siren"] = archetype("Siren", "untagged", (-900, 300), [sprite((96, 64), (1, 1, 1, 1), 7, "Siren", "Siren")])
     return files

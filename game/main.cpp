@@ -8,6 +8,7 @@
 #include "engine/platform/Platform.h"
 #include "game/GameComponents.h"
 #include "game/GameSceneSteps.h"
+#include "game/match/Roles.h"
 #include "game/scenes/GameScenes.h"
 
 int main(int, char** argv) {
@@ -31,6 +32,7 @@ int main(int, char** argv) {
   Platform::Current().ShowCursor(false);
   window.SetFullscreen(true);
 
+  InstallRoleCheck();
   AddGameScenes();
   engine.GameLoop();
 

@@ -7,7 +7,6 @@
 #include "engine/core/SceneManager.h"
 #include "engine/core/WindowsSystem.h"
 #include "engine/graphics/GraphicsSystem.h"
-#include "engine/ui/Roles.h"
 #include "engine/ui/UIButton.h"
 #include "engine/ui/UISystem.h"
 
@@ -52,8 +51,6 @@ Action SetVariableValue(const std::string& name) {
   };
 }
 
-bool BothRolesTaken() { return detectiveController != -1 && killerController != -1; }
-
 void StepFocus(bool forward) {
   UISystem& ui = GetUISystem();
   std::shared_ptr<UIButton> focus = ui.Selected();
@@ -76,8 +73,8 @@ std::function<void()> UISystem::CreateButtonAction(const std::string& name, cons
   if (name == "QuitGame") return QuitGame(arg);
   if (name == "ChangeScene") return [arg] { GetSceneManager().ChangeScene(arg); };
   if (name == "CheckPlayers") {
-    return [arg] {
-      if (BothRolesTaken()) GetSceneManager().ChangeScene(arg);
+    return [this, arg] {
+      if (PlayersReady()) GetSceneManager().ChangeScene(arg);
     };
   }
   if (name == "SelectButton") return PressSelected;

@@ -123,9 +123,6 @@ void UISystem::SetUpButtonLists() {
 void UISystem::ClearSceneState() {
   openMenus.clear();
   selected.reset();
-  // The next scene's level buttons start their wait afresh.
-  ResetSpin(mallSpin);
-  ResetSpin(carnivalSpin);
 }
 
 bool UISystem::IsSelected(const UIButton* button) const {

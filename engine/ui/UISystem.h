@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/core/Lerp.h"
@@ -56,8 +57,14 @@ class UISystem : public System {
   // The action written as name (and argument) in a button archetype; an
   // unknown name gives an action that does nothing.
   std::function<void()> CreateButtonAction(const std::string& name, const std::string& arg);
-  // Forgets what belonged to the scene being left: the open menus, the
-  // focused button and how long a level button has held the focus.
+  // The game answers whether both players have their roles, which the
+  // "CheckPlayers" action waits for. Without an answer nobody is ready.
+  void SetPlayersReadyCheck(std::function<bool()> check) { playersReadyCheck = std::move(check); }
+  bool PlayersReady() const { return playersReadyCheck && playersReadyCheck(); }
+
+  // Forgets what belonged to the scene being left: the open menus and the
+  // focused button. The level buttons' hold timers stay: the match that a
+  // held button leads to reads them.
   void ClearSceneState();
 
   // The button with the focus of the active button list; empty when none
@@ -76,6 +83,7 @@ class UISystem : public System {
   void UpdateLevelSelectSpin(float dt);
 
   std::vector<UI*> elements;
+  std::function<bool()> playersReadyCheck;
   // Held weakly: the button belongs to its list, which goes with its scene.
   std::weak_ptr<UIButton> selected;
 };

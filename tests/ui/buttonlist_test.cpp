@@ -13,7 +13,6 @@
 #include "engine/core/SceneManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
-#include "engine/ui/Roles.h"
 #include "engine/ui/UIButton.h"
 #include "engine/ui/UIButtonlist.h"
 #include "engine/ui/UIImage.h"
@@ -194,19 +193,22 @@ TEST_F(ButtonListTest, MenuToggleAndOverwriteKeepTheStack) {
   EXPECT_EQ(ui.openMenus, std::vector<std::string>{"start"});
 }
 
-TEST_F(ButtonListTest, CheckPlayersWaitsForBothRoles) {
+TEST_F(ButtonListTest, CheckPlayersWaitsForTheGameToSayBothRolesAreTaken) {
   Framework::SceneManager& scenes = Framework::GetSceneManager();
   const std::string before = scenes.NextSceneName();
   auto check = ui.CreateButtonAction("CheckPlayers", "levelselect");
-  detectiveController = 1;
-  killerController = -1;
+  ui.SetPlayersReadyCheck(nullptr);
+  check();
+  EXPECT_EQ(scenes.NextSceneName(), before) << "nobody is ready while the game has not said how to tell";
+  bool ready = false;
+  ui.SetPlayersReadyCheck([&ready] { return ready; });
   check();
   EXPECT_EQ(scenes.NextSceneName(), before);
-  killerController = 2;
+  ready = true;
   check();
   EXPECT_EQ(scenes.NextSceneName(), "levelselect");
   scenes.ChangeScene(before);
-  detectiveController = killerController = -1;
+  ui.SetPlayersReadyCheck(nullptr);
 }
 
 TEST_F(ButtonListTest, ActionsOnUnregisteredVariablesDoNothing) {
@@ -431,11 +433,9 @@ TEST_F(LevelSelectSpinTest, HeldLevelButtonTurnsAfterTenSeconds) {
 
   for (int i = 0; i < 60; ++i) Frame(0.1f);
   ASSERT_GT(mall.angle, resumed);
-  ui.ClearSceneState();  // leaving the level select and coming back
-  list->SetEnabled(true);
-  const float onReturn = mall.angle;
-  Frame(0.1f);
-  EXPECT_FLOAT_EQ(mall.angle, onReturn) << "a new visit waits its ten seconds again";
+  ui.ClearSceneState();  // pressing the held button leaves for its match
+  EXPECT_TRUE(ui.mallSpin.done) << "the match picks its look from the hold flag";
+  EXPECT_FALSE(ui.carnivalSpin.done);
 }
 
 }  // namespace

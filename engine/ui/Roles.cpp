@@ -1,4 +1,0 @@
-#include "engine/ui/Roles.h"
-
-int detectiveController = -1;
-int killerController = -1;

@@ -49,17 +49,17 @@ LOOKS = {
     "NPCMale2": Look(skin=hex_colour("b9835c"), hair=hex_colour("3a2616"), hair_style="short",
                      top=hex_colour("d4a72c"), legs=hex_colour("b98d1e"), shoes=hex_colour("5a3a1e"),
                      shirt=hex_colour("f3ead2"), tie=hex_colour("6b2f1a"), tie_kind="tie", hat="bowler",
-                     hat_colour=hex_colour("5b3a22"), hat_band=hex_colour("2c1c10"), kind="suit", moustache=True),
+                     hat_colour=hex_colour("3a2616"), hat_band=hex_colour("8a2a1a"), kind="suit", moustache=True),
     # A woman in a red dress with long golden hair.
     "NPCFemale1": Look(skin=hex_colour("f2c9a8"), hair=hex_colour("e6b846"), hair_style="long",
                        top=hex_colour("d4202c"), legs=hex_colour("f2c9a8"), shoes=hex_colour("a0101c"),
                        kind="dress"),
     # The Detective: tan trench coat to the knees, brown fedora, gold badge.
     "Detective": Look(skin=hex_colour("e5b48f"), hair=hex_colour("4a3020"), hair_style="short",
-                      top=hex_colour("c8a46a"), legs=hex_colour("3b3530"), shoes=hex_colour("3a2414"),
+                      top=hex_colour("d6b47c"), legs=hex_colour("2e2a28"), shoes=hex_colour("3a2414"),
                       shirt=hex_colour("e9e4d8"), tie=hex_colour("7a2a20"), tie_kind="tie", hat="fedora",
-                      hat_colour=hex_colour("6b4426"), hat_band=hex_colour("2a1a10"), kind="coat", badge=True,
-                      scale=1.06),
+                      hat_colour=hex_colour("6b4426"), hat_band=hex_colour("1a100a"), kind="coat", badge=True,
+                      scale=1.02),
 }
 
 GOLD = hex_colour("f2c230")
@@ -192,12 +192,12 @@ def profile_body(ctx, look, pose):
     sy = SHOULDER_Y
     if look.kind == "coat":
         # Trench coat: collar up, belt, skirt of the coat over the thighs.
-        smooth_polygon(ctx, [(-6.5, sy + 1), (5.5, sy), (7.5, -4), (10.5, 17), (-10.5, 17), (-8, -4)], 0.25)
+        smooth_polygon(ctx, [(-6.5, sy + 1), (5.5, sy), (7.5, -4), (12.5, 19), (-12, 19), (-8, -4)], 0.1)
         fill_outline(ctx, top, 1.3)
         stroke_line(ctx, [(-8.2, -5), (7.8, -5)], 2.4, shade(top, 0.6))
         ctx.rectangle(-8.6, -6.3, 3.2, 2.6)
         fill_outline(ctx, GOLD, 0.6)
-        stroke_line(ctx, [(-1, -3), (-1.5, 16)], 0.8, shade(top, 0.75))
+        stroke_line(ctx, [(-1, -3), (-1.5, 18)], 0.8, shade(top, 0.75))
         polygon(ctx, [(-6.5, sy + 1), (-3, sy - 3.5), (0.5, sy + 5), (-5, sy + 8)])
         fill_outline(ctx, shade(top, 0.9), 0.9)
         if look.badge:
@@ -340,7 +340,7 @@ def profile_hat(ctx, look):
 # ---- Front and back -------------------------------------------------------------------------
 
 def draw_front(ctx, look, pose, back=False):
-    legs_h = THIGH + SHIN - min(pose.lift)
+    legs_h = THIGH + SHIN - max(min(pose.lift), 0.0)
     ctx.save()
     ctx.translate(CENTRE + pose.sway, GROUND)
     ctx.scale(look.scale, look.scale)
@@ -362,9 +362,12 @@ def with_front_torso(ctx, hip, pose, draw):
 
 
 def front_leg(ctx, look, hip, side, lift):
+    """A leg seen from the front or back; lift raises the foot (a bent knee
+    pushed outwards), a negative lift brings it a little closer to the viewer."""
     top = (hip[0] + side * 4.3, hip[1] + 1)
     length = THIGH + SHIN - lift
-    knee = (top[0] + side * 0.6, top[1] + THIGH - lift * 0.5)
+    bend = max(lift, 0.0) * 0.35
+    knee = (top[0] + side * (0.6 + bend), top[1] + THIGH - lift * 0.5)
     foot = (top[0] + side * 0.9, top[1] + length - 1)
     width = 4.4 if look.kind == "dress" else 6.4
     stroke_line(ctx, [top, knee, foot], width, look.legs, outline=2.0)
@@ -396,10 +399,15 @@ def front_body(ctx, look, pose, back):
     top = look.top
     # Arms behind the body when seen from the back are drawn after it.
     if look.kind == "coat":
-        smooth_polygon(ctx, [(-10.5, sy + 0.5), (10.5, sy + 0.5), (9, -4), (12.5, 17), (-12.5, 17), (-9, -4)], 0.22)
+        smooth_polygon(ctx, [(-10.5, sy + 0.5), (10.5, sy + 0.5), (9, -4), (14.5, 19), (-14.5, 19), (-9, -4)], 0.1)
         fill_outline(ctx, top, 1.3)
+        # The coat parts below the belt and shows the trousers.
+        polygon(ctx, [(0, 5), (4.5, 19.6), (-4.5, 19.6)])
+        paint_colour(ctx, look.legs)
+        ctx.fill()
+        stroke_line(ctx, [(-4.5, 19), (0, 5), (4.5, 19)], 1.1, OUTLINE)
         if back:
-            stroke_line(ctx, [(0, -4), (0, 16.5)], 0.9, shade(top, 0.7))
+            stroke_line(ctx, [(0, -4), (0, 5)], 0.9, shade(top, 0.7))
             stroke_line(ctx, [(-9.3, -5), (9.3, -5)], 2.6, shade(top, 0.62))
         else:
             # Open coat: shirt, tie, lapels, belt and the badge.
@@ -413,7 +421,7 @@ def front_body(ctx, look, pose, back):
             stroke_line(ctx, [(-9.3, -5), (9.3, -5)], 2.6, shade(top, 0.62))
             ctx.rectangle(-1.8, -6.4, 3.6, 2.8)
             fill_outline(ctx, GOLD, 0.6)
-            stroke_line(ctx, [(0, -3.5), (0, 16.5)], 0.9, shade(top, 0.7))
+            stroke_line(ctx, [(0, -3.5), (0, 5)], 0.9, shade(top, 0.7))
             if look.badge:
                 star_path(ctx, -6.2, sy + 8.5, 3.3, 1.5)
                 fill_outline(ctx, GOLD, 0.7)
@@ -653,15 +661,15 @@ def walk_profile(step, run=False):
 
 
 def walk_front(step, run=False):
-    lift = 8.0 if run else 3.5
-    arm_fwd = (14, 80, 0.8) if run else (8, 20, 0.86)
-    arm_back = (22, 60, 1.0) if run else (10, 6, 1.0)
-    sides = [(lift, 0.0), (1.0, 1.0), (0.0, lift), (1.0, 1.0)][step]
-    arms = [(arm_back, arm_fwd), ((10, 14, 1.0), (10, 14, 1.0)), (arm_fwd, arm_back),
-            ((10, 14, 1.0), (10, 14, 1.0))][step]
-    if run and step % 2:
-        arms = ((20, 90, 0.9), (20, 90, 0.9))
-    return Pose(lift=sides, arms=arms, sway=[-0.8, 0, 0.8, 0][step], hop=(2.5 if run and step % 2 else 0),
+    """Seen from the front or back: the stepping foot lifts with its knee out
+    while the other comes forward, and the arms swing against the legs."""
+    lift, near = (9.0, -2.5) if run else (5.5, -2.0)
+    arm_fwd = (18, 115, 0.78) if run else (4, 38, 0.8)
+    arm_back = (30, 55, 1.0) if run else (15, 6, 1.0)
+    passing = (26, 95, 0.9) if run else (9, 12, 1.0)
+    sides = [(lift, near), (0.5, 0.5), (near, lift), (0.5, 0.5)][step]
+    arms = [(arm_fwd, arm_back), (passing, passing), (arm_back, arm_fwd), (passing, passing)][step]
+    return Pose(lift=sides, arms=arms, sway=[-1.2, 0, 1.2, 0][step], hop=(3.0 if run else 1.0) * (step % 2),
                 lean=12 if run else 0, mouth="open" if run else "smile")
 
 

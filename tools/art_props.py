@@ -227,7 +227,7 @@ def effect_textures():
 
 # ---- Looks shared by the props ---------------------------------------------------------------------
 
-def fumes(ctx, x, y, width, step, strength=0.5):
+def fumes(ctx, x, y, width, step, strength=0.32):
     """Faint green wisps rising: the poisoned or rigged tell."""
     for i in range(3):
         px = x - width / 2 + width * (i + 0.5) / 3
@@ -235,7 +235,7 @@ def fumes(ctx, x, y, width, step, strength=0.5):
         rise = phase * 5
         ctx.move_to(px, y - rise)
         ctx.curve_to(px + 4, y - 6 - rise, px - 4, y - 10 - rise, px + 1, y - 16 - rise)
-        ctx.set_line_width(2.4)
+        ctx.set_line_width(1.8)
         paint_colour(ctx, POISON, strength * (1 - phase * 0.25))
         ctx.stroke()
     for i in range(2):
@@ -277,7 +277,7 @@ def looks(name, w, h, draw, broken=None):
     return animations
 
 
-def tinted(colour, sabotaged, amount=0.22):
+def tinted(colour, sabotaged, amount=0.12):
     return mix(colour, POISON, amount) if sabotaged else colour
 
 
@@ -312,12 +312,12 @@ def buffet(ctx, step, in_use, sabotaged):
         fill_outline(ctx, hex_colour("b8bcc4"), 0.8)
         glints(ctx, [(cx - 8, 24), (cx + 10, 16)], step)
     if sabotaged:
-        fumes(ctx, 56, 30, 70, step, 0.42)
+        fumes(ctx, 56, 30, 70, step)
 
 
 def punchbowl(ctx, step, in_use, sabotaged):
     """A glass bowl of pink punch on a stand, with a ladle (64 x 64)."""
-    punch = tinted(hex_colour("e8507a"), sabotaged, 0.3)
+    punch = tinted(hex_colour("e8507a"), sabotaged, 0.16)
     polygon(ctx, [(26, 52), (38, 52), (42, 60), (22, 60)])
     fill_outline(ctx, hex_colour("c8d8e8"), 1.1)
     ctx.move_to(8, 28)
@@ -344,7 +344,7 @@ def punchbowl(ctx, step, in_use, sabotaged):
         fill_outline(ctx, hex_colour("b8bcc4"), 0.8)
         glints(ctx, [(14, 20), (48, 22)], step)
     if sabotaged:
-        fumes(ctx, 30, 26, 34, step, 0.42)
+        fumes(ctx, 30, 26, 34, step)
         for i in range(3):
             ctx.arc(18 + i * 12, 29 - ((step + i) % 2), 1.6, 0, 2 * math.pi)
             paint_colour(ctx, POISON, 0.7)
@@ -353,8 +353,8 @@ def punchbowl(ctx, step, in_use, sabotaged):
 
 def cake(ctx, step, in_use, sabotaged):
     """A three-tier cake on a stand (64 x 72)."""
-    icing = tinted(hex_colour("fbeff4"), sabotaged, 0.25)
-    sponge = tinted(hex_colour("f0a0b8"), sabotaged, 0.25)
+    icing = tinted(hex_colour("fbeff4"), sabotaged, 0.14)
+    sponge = tinted(hex_colour("f0a0b8"), sabotaged, 0.14)
     ellipse(ctx, 32, 64, 24, 4)
     fill_outline(ctx, hex_colour("d8dce4"), 1.2)
     tiers = [(46, 64, 40, 12), (34, 46, 30, 11), (24, 34, 20, 9)]
@@ -386,7 +386,7 @@ def cake(ctx, step, in_use, sabotaged):
         stroke_line(ctx, [(50, 46), (60, 36)], 1.8, hex_colour("b8bcc4"), outline=1.2)
         glints(ctx, [(12, 30), (54, 20)], step)
     if sabotaged:
-        fumes(ctx, 32, 20, 30, step, 0.42)
+        fumes(ctx, 32, 20, 30, step)
 
 
 # ---- Rigged furniture ---------------------------------------------------------------------------

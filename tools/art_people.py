@@ -141,6 +141,8 @@ def draw_profile(ctx, look, pose):
     profile_leg(ctx, look, hip, pose.near_leg, far_side=False)
     with_torso(ctx, hip, pose, lambda: profile_body(ctx, look, pose))
     with_torso(ctx, hip, pose, lambda: profile_arm(ctx, look, pose.near_arm, far_side=False, pose=pose))
+    if pose.impact:
+        with_torso(ctx, hip, pose, lambda: impact_star(ctx, -13, HEAD_Y - 3))
     ctx.restore()
 
 

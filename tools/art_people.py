@@ -743,7 +743,8 @@ def arrest_front(step):
 def death_profile(step):
     fall = [0, 8, 45, 80, 90][step]
     knees = [(0, 0), (22, -10), (14, -4), (4, 0), (0, 0)][step]
-    return Pose(fall=fall, near_leg=knees, far_leg=(knees[0] * 0.6, knees[1]), near_arm=(40, 120) if step < 2 else (-30, -10),
+    return Pose(fall=fall, near_leg=knees, far_leg=(knees[0] * 0.6, knees[1]),
+                near_arm=(40, 120) if step < 2 else (-30, -10),
                 far_arm=(30, 110) if step < 2 else (-60, -40), head_tilt=[10, 14, -6, -10, -10][step],
                 mouth="o" if step < 3 else "open", eyes="x" if step >= 3 else "closed")
 

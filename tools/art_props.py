@@ -7,7 +7,7 @@ import math
 import random
 
 from art_common import (OUTLINE, Animation, ellipse, fill_outline, hex_colour, mix, paint_colour, polygon,
-                        rounded_rect, shade, smooth_polygon, star_path, stroke_line)
+                        rounded_rect, shade, star_path, stroke_line)
 
 WHITE = (1.0, 1.0, 1.0)
 CREAM = hex_colour("fbf6ea")
@@ -605,7 +605,8 @@ def alarm_box(state, step):
             ctx.arc(24, 27, 1.6, 0, 2 * math.pi)
             paint_colour(ctx, OUTLINE)
             ctx.fill()
-        lamp = hex_colour("40e040") if state == "Normal" else (hex_colour("ffe14a") if ringing else hex_colour("505050"))
+        lamps = {"Normal": "40e040", "Interacted": "ffe14a", "Cooldown": "505050"}
+        lamp = hex_colour(lamps[state])
         ctx.arc(24, 41, 3.4, 0, 2 * math.pi)
         fill_outline(ctx, lamp, 1.0)
         ctx.restore()

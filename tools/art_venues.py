@@ -367,7 +367,8 @@ def manor_decor():
     return [
         frame_of("Table", 136, 104, lambda ctx: round_table(ctx, 136, 104, white, gold, candle=True)),
         frame_of("Chair", 40, 60, lambda ctx: chair(ctx, 40, 60, hex_colour("8a1c28"), hex_colour("5a3018"))),
-        frame_of("Plant", 56, 84, lambda ctx: potted_plant(ctx, 56, 84, hex_colour("c8c0b0"), hex_colour("3a7a3a"), rng)),
+        frame_of("Plant", 56, 84,
+                 lambda ctx: potted_plant(ctx, 56, 84, hex_colour("c8c0b0"), hex_colour("3a7a3a"), rng)),
         frame_of("Pillar", 48, 136, pillar),
         frame_of("Clock", 44, 120, clock),
         frame_of("Painting", 88, 64, painting),
@@ -409,7 +410,7 @@ def mall_decor():
             ctx.fill()
         rounded_rect(ctx, 4, 54, w - 8, 12, 3)
         fill_outline(ctx, steel, 1.4)
-        for i, food in enumerate((hex_colour("d05a2a"), hex_colour("f2c230"), hex_colour("6aa848"), hex_colour("d04060"))):
+        for i, food in enumerate(hex_colour(c) for c in ("d05a2a", "f2c230", "6aa848", "d04060")):
             ellipse(ctx, 40 + i * 40, 54, 13, 5)
             fill_outline(ctx, food, 1.0)
         for x in (14, w - 18):

@@ -13,12 +13,15 @@ from art_common import (OUTLINE, Animation, context, ellipse, fill_outline, hex_
                         rounded_rect, shade, star_path, stroke_line, surface)
 
 FLOOR_W, FLOOR_H, EDGE = 1280, 720, 20
+WALL = 100          # the top band behind the HUD bar, where nobody walks
+MID_Y = (WALL + FLOOR_H - EDGE) / 2
 
 
 # ---- Floors -----------------------------------------------------------------------------------------
 
 def manor_floor():
-    """Honey oak planks, a deep teal carpet with a gold border, panelled edge."""
+    """Honey oak planks, a deep teal carpet with a gold border; wallpaper and
+    wainscot along the top, panelled edges."""
     image = surface(FLOOR_W, FLOOR_H, opaque=True)
     ctx = context(image)
     rng = random.Random(101)
@@ -41,42 +44,66 @@ def manor_floor():
             paint_colour(ctx, shade(oak, 0.55))
             ctx.stroke()
             x += length
-    # Carpet in the middle of the hall.
-    carpet = hex_colour("1f4a5c")
-    rounded_rect(ctx, 150, 130, 980, 460, 10)
+    carpet, gold = hex_colour("1f4a5c"), hex_colour("c89a3a")
+    top, bottom = WALL + 50, FLOOR_H - EDGE - 50
+    rounded_rect(ctx, 150, top - 10, 980, bottom - top + 20, 10)
     paint_colour(ctx, shade(carpet, 0.7))
     ctx.fill()
-    rounded_rect(ctx, 160, 140, 960, 440, 8)
-    paint_colour(ctx, hex_colour("c89a3a"))
+    rounded_rect(ctx, 160, top, 960, bottom - top, 8)
+    paint_colour(ctx, gold)
     ctx.fill()
-    rounded_rect(ctx, 172, 152, 936, 416, 6)
+    rounded_rect(ctx, 172, top + 12, 936, bottom - top - 24, 6)
     paint_colour(ctx, carpet)
     ctx.fill()
-    gold = hex_colour("c89a3a")
     for x in range(200, 1100, 60):
-        for y in range(180, 560, 60):
+        for y in range(int(top) + 40, int(bottom) - 40, 60):
             polygon(ctx, [(x + 30, y), (x + 40, y + 10), (x + 30, y + 20), (x + 20, y + 10)])
             paint_colour(ctx, shade(carpet, 1.18))
             ctx.fill()
-    rounded_rect(ctx, 190, 170, 900, 380, 4)
+    rounded_rect(ctx, 190, top + 30, 900, bottom - top - 60, 4)
     ctx.set_line_width(2)
     paint_colour(ctx, gold, 0.8)
     ctx.stroke()
-    panelled_edge(ctx, hex_colour("3a2214"), hex_colour("c89a3a"))
+    panelled_edge(ctx, hex_colour("3a2214"), gold)
+    manor_wall(ctx)
     return image
 
 
+def manor_wall(ctx):
+    """Burgundy damask above a dark wainscot and a skirting board."""
+    ctx.rectangle(0, 0, FLOOR_W, WALL)
+    paint_colour(ctx, hex_colour("6a1a26"))
+    ctx.fill()
+    for x in range(0, FLOOR_W, 40):
+        for y in (14, 44):
+            polygon(ctx, [(x + 20, y), (x + 28, y + 10), (x + 20, y + 20), (x + 12, y + 10)])
+            paint_colour(ctx, hex_colour("8a2a36"))
+            ctx.fill()
+    ctx.rectangle(0, WALL - 40, FLOOR_W, 40)
+    paint_colour(ctx, hex_colour("4a2a16"))
+    ctx.fill()
+    for x in range(10, FLOOR_W, 80):
+        rounded_rect(ctx, x, WALL - 34, 64, 24, 3)
+        ctx.set_line_width(2)
+        paint_colour(ctx, hex_colour("6a4024"))
+        ctx.stroke()
+    stroke_line(ctx, [(0, WALL - 40), (FLOOR_W, WALL - 40)], 3, hex_colour("c89a3a"))
+    ctx.rectangle(0, WALL - 6, FLOOR_W, 6)
+    paint_colour(ctx, hex_colour("2a160c"))
+    ctx.fill()
+
+
 def mall_floor():
-    """Cream and grey tiles with a darker diamond pattern, steel edge."""
+    """Cream and grey tiles with teal inlays and a star medallion; shop
+    fronts along the top, a steel edge."""
     image = surface(FLOOR_W, FLOOR_H, opaque=True)
     ctx = context(image)
     tile = 64
     cream, grey = hex_colour("e8e2d4"), hex_colour("cfd2d6")
     for ty in range(FLOOR_H // tile + 1):
         for tx in range(FLOOR_W // tile + 1):
-            colour = cream if (tx + ty) % 2 == 0 else grey
             ctx.rectangle(tx * tile, ty * tile, tile, tile)
-            paint_colour(ctx, colour)
+            paint_colour(ctx, cream if (tx + ty) % 2 == 0 else grey)
             ctx.fill()
             # A soft sheen on each tile.
             gradient = cairo.LinearGradient(tx * tile, ty * tile, tx * tile + tile, ty * tile + tile)
@@ -89,29 +116,53 @@ def mall_floor():
         stroke_line(ctx, [(x, 0), (x, FLOOR_H)], 1.2, hex_colour("a8aaa8"))
     for y in range(0, FLOOR_H + 1, tile):
         stroke_line(ctx, [(0, y), (FLOOR_W, y)], 1.2, hex_colour("a8aaa8"))
-    # Teal inlay diamonds at every fourth crossing, and a central medallion.
     teal = hex_colour("2a8a8a")
     for y in range(tile * 2, FLOOR_H, tile * 4):
         for x in range(tile * 2, FLOOR_W, tile * 4):
             polygon(ctx, [(x, y - 14), (x + 14, y), (x, y + 14), (x - 14, y)])
             paint_colour(ctx, teal)
             ctx.fill()
-    ctx.arc(640, 360, 120, 0, 2 * math.pi)
+    ctx.arc(640, MID_Y, 120, 0, 2 * math.pi)
     ctx.set_line_width(10)
     paint_colour(ctx, teal, 0.85)
     ctx.stroke()
-    star_path(ctx, 640, 360, 90, 36, 8, 0)
+    star_path(ctx, 640, MID_Y, 90, 36, 8, 0)
     paint_colour(ctx, hex_colour("f2b640"), 0.85)
     ctx.fill()
-    ctx.arc(640, 360, 26, 0, 2 * math.pi)
+    ctx.arc(640, MID_Y, 26, 0, 2 * math.pi)
     paint_colour(ctx, teal)
     ctx.fill()
     panelled_edge(ctx, hex_colour("4a5460"), hex_colour("9ab0c0"))
+    mall_wall(ctx)
     return image
 
 
+def mall_wall(ctx):
+    """Shop windows with striped awnings."""
+    ctx.rectangle(0, 0, FLOOR_W, WALL)
+    paint_colour(ctx, hex_colour("d8dce0"))
+    ctx.fill()
+    awnings = [hex_colour(c) for c in ("f28a2a", "2a8a8a", "d8404a", "f2c230", "6a5ac8")]
+    for i, x in enumerate(range(10, FLOOR_W, 160)):
+        ctx.rectangle(x, 46, 140, WALL - 52)
+        fill_outline(ctx, hex_colour("9ad0e0"), 2.0, edge=hex_colour("4a5460"))
+        stroke_line(ctx, [(x + 20, 90), (x + 60, 52)], 3, (1, 1, 1), 0.5)
+        for j in range(7):
+            ctx.rectangle(x + j * 20, 30, 20, 16)
+            paint_colour(ctx, awnings[i % len(awnings)] if j % 2 == 0 else (0.97, 0.96, 0.93))
+            ctx.fill()
+        ctx.rectangle(x, 30, 140, 16)
+        ctx.set_line_width(1.5)
+        paint_colour(ctx, OUTLINE)
+        ctx.stroke()
+    ctx.rectangle(0, WALL - 6, FLOOR_W, 6)
+    paint_colour(ctx, hex_colour("4a5460"))
+    ctx.fill()
+
+
 def carnival_floor():
-    """Striped summer grass, sandy paths, confetti; a striped fence edge."""
+    """Striped summer grass, sandy paths, confetti; a striped fence edge and
+    bunting along the top."""
     image = surface(FLOOR_W, FLOOR_H, opaque=True)
     ctx = context(image)
     rng = random.Random(303)
@@ -124,13 +175,13 @@ def carnival_floor():
         stroke_line(ctx, [(x, y), (x + rng.uniform(-2, 2), y - rng.uniform(3, 6))], 1.0,
                     hex_colour("3e8a2a"), 0.6)
     sand = hex_colour("dcc08a")
-    for path in ([(0, 360), (1280, 360)], [(640, 0), (640, 720)]):
+    for path in ([(0, MID_Y), (1280, MID_Y)], [(640, 0), (640, 720)]):
         stroke_line(ctx, path, 150, shade(sand, 0.85))
         stroke_line(ctx, path, 136, sand)
-    ctx.arc(640, 360, 150, 0, 2 * math.pi)
+    ctx.arc(640, MID_Y, 150, 0, 2 * math.pi)
     paint_colour(ctx, shade(sand, 0.85))
     ctx.fill()
-    ctx.arc(640, 360, 142, 0, 2 * math.pi)
+    ctx.arc(640, MID_Y, 142, 0, 2 * math.pi)
     paint_colour(ctx, sand)
     ctx.fill()
     for _ in range(500):
@@ -148,24 +199,45 @@ def carnival_floor():
         paint_colour(ctx, rng.choice(confetti), 0.9)
         ctx.fill()
         ctx.restore()
-    # Fence: red and white boards along the edge.
-    for i in range(0, FLOOR_W, 20):
-        colour = hex_colour("c8282a") if (i // 20) % 2 == 0 else hex_colour("f4f0e8")
-        for y in (0, FLOOR_H - EDGE):
-            ctx.rectangle(i, y, 20, EDGE)
-            paint_colour(ctx, colour)
-            ctx.fill()
-    for i in range(0, FLOOR_H, 20):
-        colour = hex_colour("c8282a") if (i // 20) % 2 == 0 else hex_colour("f4f0e8")
-        for x in (0, FLOOR_W - EDGE):
-            ctx.rectangle(x, i, EDGE, 20)
-            paint_colour(ctx, colour)
-            ctx.fill()
+    # Fence: red and white boards along the edges.
+    boards = [(i, y, 20, EDGE) for i in range(0, FLOOR_W, 20) for y in (0, FLOOR_H - EDGE)]
+    boards += [(x, i, EDGE, 20) for i in range(0, FLOOR_H, 20) for x in (0, FLOOR_W - EDGE)]
+    for x, y, w, h in boards:
+        ctx.rectangle(x, y, w, h)
+        paint_colour(ctx, hex_colour("c8282a") if ((x + y) // 20) % 2 == 0 else hex_colour("f4f0e8"))
+        ctx.fill()
     ctx.rectangle(EDGE, EDGE, FLOOR_W - 2 * EDGE, FLOOR_H - 2 * EDGE)
     ctx.set_line_width(3)
     paint_colour(ctx, hex_colour("6a3a1e"))
     ctx.stroke()
+    carnival_wall(ctx, confetti)
     return image
+
+
+def carnival_wall(ctx, colours):
+    """A wooden fence hung with bunting."""
+    ctx.rectangle(0, 0, FLOOR_W, WALL)
+    paint_colour(ctx, hex_colour("7ac0e8"))
+    ctx.fill()
+    for x in range(0, FLOOR_W, 24):
+        polygon(ctx, [(x + 2, WALL), (x + 2, 40), (x + 11, 32), (x + 20, 40), (x + 20, WALL)])
+        fill_outline(ctx, hex_colour("b07a44"), 1.2)
+    for y in (52, 82):
+        ctx.rectangle(0, y, FLOOR_W, 7)
+        fill_outline(ctx, hex_colour("8a5a30"), 1.0)
+    ctx.move_to(0, 36)
+    for x in range(0, FLOOR_W + 1, 64):
+        ctx.curve_to(x + 20, 48, x + 44, 48, x + 64, 36)
+    ctx.set_line_width(1.5)
+    paint_colour(ctx, OUTLINE)
+    ctx.stroke()
+    for i, x in enumerate(range(8, FLOOR_W, 32)):
+        sag = 8 * math.sin(math.pi * ((x % 64) / 64))
+        polygon(ctx, [(x, 37 + sag), (x + 16, 37 + sag), (x + 8, 54 + sag)])
+        fill_outline(ctx, colours[i % (len(colours) - 1)], 0.8)
+    ctx.rectangle(0, WALL - 6, FLOOR_W, 6)
+    paint_colour(ctx, hex_colour("6a3a1e"))
+    ctx.fill()
 
 
 def panelled_edge(ctx, wood, trim):

@@ -1,3 +1,4 @@
+#include <cstdlib>
 #include <iostream>
 
 #include "engine/app/EngineWiring.h"
@@ -11,8 +12,24 @@
 #include "game/match/Roles.h"
 #include "game/scenes/GameScenes.h"
 
+namespace {
+
+// CORVIDALE_SEED fixes the random generator's seed, so a scripted match
+// (the end-to-end tests) plays out the same way every time.
+unsigned StartSeed() {
+  if (const char* fixed = std::getenv("CORVIDALE_SEED")) {
+    char* end = nullptr;
+    const unsigned long seed = std::strtoul(fixed, &end, 10);
+    if (end != fixed && *end == '\0') return static_cast<unsigned>(seed);
+    std::cerr << "Error: CORVIDALE_SEED \"" << fixed << "\" is not a number; seeding from the clock" << std::endl;
+  }
+  return static_cast<unsigned>(Platform::CalendarSeconds());
+}
+
+}  // namespace
+
 int main(int, char** argv) {
-  Platform::SeedRandom(static_cast<unsigned>(Platform::CalendarSeconds()));
+  Platform::SeedRandom(StartSeed());
   if (!Platform::EnterResourceFolder(argv[0]))
     std::cerr << "Error: no Resources folder beside the game or in its source tree" << std::endl;
   Platform::SetBackend(Platform::CreateSdlBackend());

@@ -1,0 +1,171 @@
+#!/usr/bin/env python3
+"""Write a match level: its placed objects, its panic settings and its index.
+
+A level folder (Resources/<level>/) holds one archetype file per placed
+object (the floor, decor, props, guests, the two players and the
+Detective's entrance), each copied from a shared archetype in
+Resources/archetypes/ with its own name and position, plus
+"panic_info.xml". The index lists the placed objects first (the first
+guest is the one the opening forces to its death), then the shared screen
+objects and effect templates as "../archetypes/NAME.xml".
+
+  /usr/bin/python3 tools/make_level.py level1_1      # one level
+  /usr/bin/python3 tools/make_level.py --all         # every level below
+
+A new level is one more entry in LEVELS.
+"""
+import argparse
+import os
+import re
+import subprocess
+import sys
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+RESOURCES = os.path.join(ROOT, "Resources")
+SHARED = os.path.join(RESOURCES, "archetypes")
+
+# Shared objects every match lists after its own, in drawing-relevant order:
+# effect templates and meter, then the HUD, the outro's black screen, the
+# winner panels and the pause panel (backdrops before their buttons).
+SHARED_ENTRIES = [
+    "Siren", "explosion_efx", "Panic", "Emote", "faint_efx",
+    "ReloadFrame", "ReloadFill_Red", "ReloadFill_Yellow", "ReloadFill_Green", "ReloadArrow",
+    "HudBar", "HudKills", "HudKillTarget", "HudStrikes", "UIDetectiveHUD",
+    "BlackScreen", "DWinPanel", "KWinPanel",
+    "PauseBackdrop", "PauseButtons", "PauseCaptions",
+    "PauseOptionsBackdrop", "PauseOptionsButtons", "SoundVolumeKnob", "MusicVolumeKnob", "PauseOptionsCaptions",
+]
+
+# Panic settings of a level: the defaults of the panic system.
+DEFAULT_PANIC = {"enabled": True, "panicPerSecond": 1.0, "panicThresholdPerStrike": 10, "panicStrikeChances": 10}
+
+# A placed object: (file and object name, shared archetype it copies, x, y).
+# Decor is ("Decor", animation, x, y) and draws the venue's decor texture.
+LEVELS = {
+    # The manor's dining hall: the dishes along the top, the jukebox in the
+    # top-left corner, the alarm on the right wall; the Detective walks in
+    # at the bottom-left corner.
+    "level1_1": {
+        "venue": "Manor",
+        "panic": {"panicStrikeChances": 6},
+        "objects": [
+            ("Decor", "Plant", 600, 230),
+            ("Decor", "Plant", 600, -300),
+            ("Decor", "Candelabra", -60, 215),
+            ("Decor", "Candelabra", 250, 215),
+            ("Decor", "Chair", -120, 120),
+            ("Decor", "Chair", 420, 110),
+            ("Food_Buffet", "Food_Buffet", -230, 180),
+            ("Food_Cake", "Food_Cake", 90, 185),
+            ("Food_Punchbowl", "Food_Punchbowl", 390, 175),
+            ("Jukebox", "Jukebox", -560, 195),
+            ("AlarmBox", "AlarmBox", 590, -80),
+            # The first guest is the one the opening sends to its death.
+            ("NPC_1", "Guest_NPCMale1", -40, -30),
+            ("NPC_2", "Guest_NPCFemale1", -400, 60),
+            ("NPC_3", "Guest_NPCMale2", -300, -130),
+            ("NPC_4", "Guest_NPCFemale1", -200, 60),
+            ("NPC_5", "Guest_NPCMale1", 200, -60),
+            ("NPC_6", "Guest_NPCMale2", 380, -200),
+            ("NPC_7", "Guest_NPCFemale1", 120, 60),
+            ("Player2", "Killer", 0, -180),
+            ("Player1", "Detective", -720, -290),
+            ("DetectiveStart", "DetectiveStart", -720, -290),
+        ],
+    },
+}
+
+DECOR_SIZES = {
+    "Manor": {"Table": (136, 104), "Chair": (40, 60), "Plant": (56, 84), "Pillar": (48, 136), "Clock": (44, 120),
+              "Painting": (88, 64), "Candelabra": (40, 88), "Rug": (160, 72)},
+}
+
+
+def read(path):
+    with open(path) as f:
+        return f.read()
+
+
+def write(path, text):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w") as f:
+        f.write(text)
+
+
+def placed(base, name, x, y):
+    """The shared archetype base with its own name and position."""
+    text = read(os.path.join(SHARED, base + ".xml"))
+    text = re.sub(r'<Name string="[^"]*"/>', '<Name string="%s"/>' % name, text, count=1)
+    text = re.sub(r'(<Transform><position Vec3=")[^"]*(")', r"\g<1>%g,%g,0\2" % (x, y), text, count=1)
+    return re.sub(r'(<mPosition Vec3=")[^"]*(")', r"\g<1>%g,%g,0\2" % (x, y), text, count=1)
+
+
+def decor(venue, animation, x, y):
+    width, height = DECOR_SIZES[venue][animation]
+    # The rug lies on the floor; everything else stands in the sorted layer.
+    layer = 0 if animation == "Rug" else 1
+    return ('<?xml version="1.0" ?>\n<Archetype>\n  <Enabled bool="true"/>\n  <Name string="Decor_%s"/>\n'
+            '  <Tag string="decor"/>\n'
+            '  <Transform><position Vec3="%g,%g,0"/><scale Vec3="1,1,1"/><rotation float="0"/></Transform>\n'
+            '  <Sprite>\n    <position Vec2="0,0"/>\n    <size Vec2="%d,%d"/>\n    <color Vec4="1,1,1,1"/>\n'
+            '    <layer unsigned="%d"/>\n    <textureID string="Decor_%s"/>\n    <currentAnimSet string="%s"/>\n'
+            '  </Sprite>\n</Archetype>\n') % (animation, x, y, width, height, layer, venue, animation)
+
+
+def floor(venue):
+    return ('<?xml version="1.0" ?>\n<Archetype>\n  <Enabled bool="true"/>\n  <Name string="Floor"/>\n'
+            '  <Tag string="decor"/>\n'
+            '  <Transform><position Vec3="0,0,0"/><scale Vec3="1,1,1"/><rotation float="0"/></Transform>\n'
+            '  <Sprite>\n    <position Vec2="0,0"/>\n    <size Vec2="1280,720"/>\n    <color Vec4="1,1,1,1"/>\n'
+            '    <layer unsigned="0"/>\n    <textureID string="Floor_%s"/>\n  </Sprite>\n</Archetype>\n') % venue
+
+
+def panic_info(overrides):
+    settings = dict(DEFAULT_PANIC, **overrides)
+    return ('<?xml version="1.0" ?>\n<PanicInfo>\n  <enabled bool="%s"/>\n  <panicPerSecond float="%g"/>\n'
+            '  <panicThresholdPerStrike int="%d"/>\n  <panicStrikeChances int="%d"/>\n</PanicInfo>\n') % (
+        "true" if settings["enabled"] else "false", settings["panicPerSecond"], settings["panicThresholdPerStrike"],
+        settings["panicStrikeChances"])
+
+
+def make_level(level):
+    layout = LEVELS[level]
+    folder = os.path.join(RESOURCES, level)
+    for old in os.listdir(folder) if os.path.isdir(folder) else []:
+        if old.endswith(".xml"):
+            os.remove(os.path.join(folder, old))
+    venue = layout["venue"]
+    entries = ["Floor.xml"]
+    write(os.path.join(folder, "Floor.xml"), floor(venue))
+    for count, (name, base, x, y) in enumerate(layout["objects"]):
+        if name == "Decor":
+            file_name = "Decor_%d_%s.xml" % (count, base)
+            write(os.path.join(folder, file_name), decor(venue, base, x, y))
+        else:
+            file_name = name + ".xml"
+            write(os.path.join(folder, file_name), placed(base, name, x, y))
+        entries.append(file_name)
+    write(os.path.join(folder, "panic_info.xml"), panic_info(layout.get("panic", {})))
+    entries += ["../archetypes/%s.xml" % name for name in SHARED_ENTRIES]
+    missing = [e for e in entries if not os.path.exists(os.path.join(folder, e))]
+    if missing:
+        sys.exit("Error: %s lists files that do not exist: %s" % (level, ", ".join(missing)))
+    index = os.path.join(folder, level + ".scene")
+    subprocess.run([sys.executable, os.path.join(ROOT, "tools", "sceneindex.py"), "write", index] + entries,
+                   check=True)
+    print("%s: %d entries" % (level, len(entries)))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("levels", nargs="*")
+    parser.add_argument("--all", action="store_true")
+    args = parser.parse_args()
+    for level in sorted(LEVELS) if args.all else args.levels:
+        if level not in LEVELS:
+            sys.exit("Error: no layout for %s in tools/make_level.py" % level)
+        make_level(level)
+
+
+if __name__ == "__main__":
+    main()

@@ -107,17 +107,19 @@ def polygon(ctx, points):
 
 
 def smooth_polygon(ctx, points, roundness=0.5):
-    """A closed curve through the midpoints of the edges, pulled towards the
-    corners: a polygon with rounded corners."""
+    """A closed polygon whose corners are rounded off: each corner's curve
+    takes up that fraction of its two edges (0 keeps sharp corners, 0.5
+    leaves no straight part)."""
     count = len(points)
-    mids = [((points[i][0] + points[(i + 1) % count][0]) / 2, (points[i][1] + points[(i + 1) % count][1]) / 2)
-            for i in range(count)]
-    ctx.move_to(*mids[-1])
     for i in range(count):
-        corner, start, end = points[i], mids[i - 1], mids[i]
-        c1 = (start[0] + (corner[0] - start[0]) * roundness * 2, start[1] + (corner[1] - start[1]) * roundness * 2)
-        c2 = (end[0] + (corner[0] - end[0]) * roundness * 2, end[1] + (corner[1] - end[1]) * roundness * 2)
-        ctx.curve_to(c1[0], c1[1], c2[0], c2[1], end[0], end[1])
+        corner, before, after = points[i], points[i - 1], points[(i + 1) % count]
+        start = (corner[0] + (before[0] - corner[0]) * roundness, corner[1] + (before[1] - corner[1]) * roundness)
+        end = (corner[0] + (after[0] - corner[0]) * roundness, corner[1] + (after[1] - corner[1]) * roundness)
+        if i == 0:
+            ctx.move_to(*start)
+        else:
+            ctx.line_to(*start)
+        ctx.curve_to(corner[0], corner[1], corner[0], corner[1], end[0], end[1])
     ctx.close_path()
 
 

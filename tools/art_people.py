@@ -209,7 +209,7 @@ def profile_body(ctx, look, pose):
         # Bodice, then a skirt flaring to the knees.
         smooth_polygon(ctx, [(-5.5, sy + 1.5), (4.5, sy + 1.5), (4.5, -4), (-4.5, -4)], 0.3)
         fill_outline(ctx, top, 1.2)
-        smooth_polygon(ctx, [(-5.2, -6), (4.8, -6), (11, 13), (-12, 13)], 0.2)
+        smooth_polygon(ctx, [(-5.2, -6), (4.8, -6), (10, 13), (-11.5, 13)], 0.08)
         fill_outline(ctx, top, 1.2)
         stroke_line(ctx, [(-5.5, -5.5), (5, -5.5)], 1.6, shade(top, 0.7))
         for x in (-6, -1, 4):
@@ -251,9 +251,10 @@ def profile_head(ctx, look, pose):
     # Nose and ear.
     ellipse(ctx, -r + 0.2, 0.6, 2.2, 1.8)
     fill_outline(ctx, look.skin, 0.8)
-    ellipse(ctx, 1.8, 0.4, 1.9, 2.4)
-    fill_outline(ctx, shade(look.skin, 0.9), 0.8)
     profile_hair(ctx, look)
+    if look.hair_style != "long":
+        ellipse(ctx, 2.8, 0.8, 1.5, 2.2)
+        fill_outline(ctx, look.skin, 0.7)
     face_profile(ctx, look, pose)
     if look.hat:
         profile_hat(ctx, look)
@@ -430,7 +431,7 @@ def front_body(ctx, look, pose, back):
     elif look.kind == "dress":
         smooth_polygon(ctx, [(-7, sy + 1), (7, sy + 1), (5.5, -4), (-5.5, -4)], 0.3)
         fill_outline(ctx, top, 1.2)
-        smooth_polygon(ctx, [(-6.2, -6), (6.2, -6), (14, 13), (-14, 13)], 0.2)
+        smooth_polygon(ctx, [(-6.2, -6), (6.2, -6), (14, 13), (-14, 13)], 0.08)
         fill_outline(ctx, top, 1.2)
         stroke_line(ctx, [(-6, -5.5), (6, -5.5)], 1.6, shade(top, 0.7))
         for x in (-8, -3, 3, 8):

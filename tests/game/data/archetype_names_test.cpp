@@ -156,6 +156,7 @@ class DataNames {
       if (kind == "Sprite") CheckTexture(at, Field(c, "textureID", "blank"), Field(c, "currentAnimSet"));
       if (kind == "ParticleEmitter") CheckTexture(at, Field(c, "textureID"));
       if (kind == "UIImage") CheckTexture(at, Field(c, "textureID"), Field(c, "animSet"));
+      if (kind == "UIText" && !Field(c, "usebackground").empty()) CheckTexture(at, Field(c, "usebackground"));
       if (kind == "UIStattrak" && Field(c, "trakType") == "Image") {
         for (const char* state : {"imagestateActive", "imagestateInactive"}) {
           CheckTexture(at, Field(c, "textureSet"), Field(c, state));
@@ -218,7 +219,9 @@ TEST(ArchetypeNames, TheArtHasEveryLookTheGameAsksFor) {
     for (const std::string& animation : animations) data.CheckTexture("look", texture, animation);
   }
   for (const char* prop : {"Food_Buffet", "Food_Punchbowl", "Food_Cake", "Jukebox", "PoolTable", "Piano"}) {
-    for (const char* look : {"Normal", "Sabotaged", "Interact", "InteractSabotaged"}) data.CheckTexture("prop", prop, look);
+    for (const char* look : {"Normal", "Sabotaged", "Interact", "InteractSabotaged"}) {
+      data.CheckTexture("prop", prop, look);
+    }
   }
   for (const char* prop : {"Jukebox", "PoolTable", "Piano"}) data.CheckTexture("prop", prop, "Broken");
   EXPECT_TRUE(data.Problems().empty()) << Listed(data.Problems());
@@ -242,7 +245,8 @@ TEST(ArchetypeNames, TyposInArchetypesListsAndCodeAreReported) {
              "<Sprite><textureID string=\"Guest\"/><currentAnimSet string=\"IdleDwn\"/></Sprite>"
              "<UIButtonlist><Button><buttonName string=\"Play\"/><buttontextureSet string=\"Guest\"/>"
              "<defaultState string=\"IdleDown\"/><hoverState string=\"Hover\"/>"
-             "<selectState string=\"IdleDown\"/></Button></UIButtonlist></Object>");
+             "<selectState string=\"IdleDown\"/></Button></UIButtonlist>"
+             "<UIText><usebackground string=\"ui_panle\"/></UIText><UIText><text string=\"plain\"/></UIText></Object>");
   root.Write("Resources/level/level.xml", "<Object><Name string=\"Plain\"/><Sprite/></Object>");
   root.Write("Resources/level/settings.xml", "<Settings><Sprite><textureID string=\"Nope\"/></Sprite></Settings>");
   ASSERT_TRUE(Framework::WriteSceneIndex((root.Path() / "Resources/level/level.scene").string(),
@@ -255,14 +259,15 @@ TEST(ArchetypeNames, TyposInArchetypesListsAndCodeAreReported) {
   data.CheckArchetypes();
   data.CheckCodeLiterals({root.Path() / "game"});
   const std::string all = Listed(data.Problems());
-  for (const char* expected : {"no texture \"Gust\"", "no animation \"IdleDwn\"", "Play: texture \"Guest\" has no animation \"Hover\"",
-                               "no texture \"blank\"", "lists missing file missing.xml", "no sound \"Punh\"",
-                               "no music \"Level9Drum\"", "cannot read Resources/none.png",
-                               "animation \"Wide\" has no frames, leaves the image"}) {
+  for (const char* expected :
+       {"no texture \"Gust\"", "no animation \"IdleDwn\"", "Play: texture \"Guest\" has no animation \"Hover\"",
+        "no texture \"blank\"", "lists missing file missing.xml", "no sound \"Punh\"", "no music \"Level9Drum\"",
+        "cannot read Resources/none.png", "animation \"Wide\" has no frames, leaves the image",
+        "UIText: no texture \"ui_panle\""}) {
     EXPECT_NE(all.find(expected), std::string::npos) << expected << " in" << all;
   }
   EXPECT_EQ(all.find("Nope"), std::string::npos) << "a settings file is not an archetype:" << all;
-  EXPECT_EQ(data.Problems().size(), 9u) << all;
+  EXPECT_EQ(data.Problems().size(), 10u) << all;
 }
 
 }  // namespace

@@ -9,9 +9,9 @@ within about -1..1, while 16-bit sound read as floats gives huge values or
 NaNs, so a file whose floats all stay small is float; silence is all zero
 bytes in both formats.
 
-  audio.py peak FILE END
-      print the loudest sample of the bytes before END, as a fraction of
-      full scale (0 for digital silence)
+  audio.py peak FILE END [START]
+      print the loudest sample of the bytes before END (and from START), as
+      a fraction of full scale (0 for digital silence)
   audio.py bursts FILE FROM
       print one line "START_BYTE END_BYTE SECONDS PEAK COMPLETE" per burst
       of sound that starts at or after byte FROM. Sound parts less than
@@ -92,8 +92,8 @@ def bursts(path, first_byte):
         print("%d %d %.3f %.3f %d" % (first * block_bytes, (last + 1) * block_bytes, seconds, peak, complete))
 
 
-def peak_before(path, end_byte):
-    data = read(path)[:end_byte]
+def peak_before(path, end_byte, start_byte=0):
+    data = read(path)[start_byte - start_byte % 8:end_byte]
     if len(data) < 8:
         print("0.000000")
         return
@@ -102,12 +102,12 @@ def peak_before(path, end_byte):
 
 
 def main(argv):
-    if len(argv) == 4 and argv[1] == "peak":
-        peak_before(argv[2], int(argv[3]))
+    if len(argv) in (4, 5) and argv[1] == "peak":
+        peak_before(argv[2], int(argv[3]), int(argv[4]) if len(argv) == 5 else 0)
     elif len(argv) == 4 and argv[1] == "bursts":
         bursts(argv[2], int(argv[3]))
     else:
-        fail("usage: audio.py peak FILE END | audio.py bursts FILE FROM")
+        fail("usage: audio.py peak FILE END [START] | audio.py bursts FILE FROM")
 
 
 if __name__ == "__main__":

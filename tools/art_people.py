@@ -120,8 +120,17 @@ def far(colour):
 
 # ---- Profile (facing left) ----------------------------------------------------------------
 
+def ground_shadow(ctx, fall=0.0):
+    """A soft shadow on the floor under the feet (under the body once it lies down)."""
+    t = math.sin(math.radians(fall))
+    ellipse(ctx, CENTRE - 8 * t, GROUND + 1, 13 + 24 * t, 3.2 + 1.5 * t)
+    paint_colour(ctx, (0, 0, 0), 0.22)
+    ctx.fill()
+
+
 def draw_profile(ctx, look, pose):
     legs_h = max(leg_points((0, 0), pose.near_leg)[1][1], leg_points((0, 0), pose.far_leg)[1][1])
+    ground_shadow(ctx, pose.fall)
     ctx.save()
     ctx.translate(CENTRE, GROUND)
     ctx.scale(look.scale, look.scale)
@@ -129,7 +138,7 @@ def draw_profile(ctx, look, pose):
         # Falls backwards (away from the facing) around the feet, then slides
         # left so the body lies inside the frame.
         t = math.sin(math.radians(pose.fall))
-        ctx.translate(-39 * t, -9 * t)
+        ctx.translate(-42 * t, -9 * t)
         ctx.rotate(math.radians(pose.fall))
     hip = (1.0, -3.0 - legs_h - pose.hop)
 
@@ -144,6 +153,14 @@ def draw_profile(ctx, look, pose):
     if pose.impact:
         with_torso(ctx, hip, pose, lambda: impact_star(ctx, -13, HEAD_Y - 3))
     ctx.restore()
+    if look.hat and hat_knocked_off(pose):
+        # Lying down, the hat has rolled off behind the head.
+        ctx.save()
+        ctx.translate(78, GROUND - 31)
+        ctx.scale(look.scale, look.scale)
+        ctx.rotate(math.radians(-25))
+        profile_hat(ctx, look)
+        ctx.restore()
 
 
 def with_torso(ctx, hip, pose, draw):
@@ -256,9 +273,13 @@ def profile_head(ctx, look, pose):
         ellipse(ctx, 2.8, 0.8, 1.5, 2.2)
         fill_outline(ctx, look.skin, 0.7)
     face_profile(ctx, look, pose)
-    if look.hat:
+    if look.hat and not hat_knocked_off(pose):
         profile_hat(ctx, look)
     ctx.restore()
+
+
+def hat_knocked_off(pose):
+    return pose.fall >= 80
 
 
 def profile_hair(ctx, look):
@@ -344,6 +365,7 @@ def profile_hat(ctx, look):
 
 def draw_front(ctx, look, pose, back=False):
     legs_h = THIGH + SHIN - max(min(pose.lift), 0.0)
+    ground_shadow(ctx)
     ctx.save()
     ctx.translate(CENTRE + pose.sway, GROUND)
     ctx.scale(look.scale, look.scale)

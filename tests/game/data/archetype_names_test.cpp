@@ -162,12 +162,36 @@ class DataNames {
           CheckTexture(at, Field(c, "textureSet"), Field(c, state));
         }
       }
+      if (kind == "UIImage" && Field(reader.GetCursor(), "Name").find("Knob") != std::string::npos) {
+        CheckKnobLooks(at, Field(c, "textureID"), Field(c, "animSet"));
+      }
       if (kind != "UIButtonlist") continue;
       for (TiXmlElement* b = Framework::GetFirstChildElement(c); b; b = b->NextSiblingElement()) {
         if (b->ValueStr() != "Button") continue;
-        for (const char* state : {"defaultState", "hoverState", "selectState"}) {
-          CheckTexture(at + " " + Field(b, "buttonName"), Field(b, "buttontextureSet"), Field(b, state));
+        for (const std::string& look : ButtonLooks(b)) {
+          CheckTexture(at + " " + Field(b, "buttonName"), Field(b, "buttontextureSet"), look);
         }
+      }
+    }
+  }
+
+  // The looks a button shows: a push button its three states; a toggle its
+  // off and on states, each with "Hover" added while focused; a slider its
+  // track, with the hover state added while muted.
+  static std::vector<std::string> ButtonLooks(TiXmlElement* button) {
+    const std::string type = Field(button, "buttonType"), normal = Field(button, "defaultState");
+    const std::string hover = Field(button, "hoverState"), select = Field(button, "selectState");
+    if (type == "Toggle") return {normal, select, normal + "Hover", select + "Hover"};
+    if (type == "Slider") return {normal, select, hover.empty() ? select : select + hover};
+    return {normal, hover, select};
+  }
+
+  // A slider's knob image switches between its "...Default" and "...Muted" looks.
+  void CheckKnobLooks(const std::string& where, const std::string& texture, const std::string& look) {
+    for (const char* ending : {"Default", "Muted"}) {
+      for (const char* other : {"Default", "Muted"}) {
+        const std::size_t at = look.find(ending);
+        if (at != std::string::npos) CheckTexture(where, texture, look.substr(0, at) + other);
       }
     }
   }
@@ -245,7 +269,14 @@ TEST(ArchetypeNames, TyposInArchetypesListsAndCodeAreReported) {
              "<Sprite><textureID string=\"Guest\"/><currentAnimSet string=\"IdleDwn\"/></Sprite>"
              "<UIButtonlist><Button><buttonName string=\"Play\"/><buttontextureSet string=\"Guest\"/>"
              "<defaultState string=\"IdleDown\"/><hoverState string=\"Hover\"/>"
-             "<selectState string=\"IdleDown\"/></Button></UIButtonlist>"
+             "<selectState string=\"IdleDown\"/></Button>"
+             "<Button><buttonName string=\"Sound\"/><buttonType string=\"Slider\"/>"
+             "<buttontextureSet string=\"Guest\"/><defaultState string=\"IdleDown\"/>"
+             "<hoverState string=\"Muted\"/><selectState string=\"IdleDown\"/></Button>"
+             "<Button><buttonName string=\"Full\"/><buttonType string=\"Toggle\"/>"
+             "<buttontextureSet string=\"Guest\"/><defaultState string=\"IdleDown\"/>"
+             "<hoverState string=\"Ignored\"/><selectState string=\"Wide\"/></Button>"
+             "</UIButtonlist>"
              "<UIText><usebackground string=\"ui_panle\"/></UIText><UIText><text string=\"plain\"/></UIText></Object>");
   root.Write("Resources/level/level.xml", "<Object><Name string=\"Plain\"/><Sprite/></Object>");
   root.Write("Resources/level/settings.xml", "<Settings><Sprite><textureID string=\"Nope\"/></Sprite></Settings>");
@@ -263,11 +294,13 @@ TEST(ArchetypeNames, TyposInArchetypesListsAndCodeAreReported) {
        {"no texture \"Gust\"", "no animation \"IdleDwn\"", "Play: texture \"Guest\" has no animation \"Hover\"",
         "no texture \"blank\"", "lists missing file missing.xml", "no sound \"Punh\"", "no music \"Level9Drum\"",
         "cannot read Resources/none.png", "animation \"Wide\" has no frames, leaves the image",
-        "UIText: no texture \"ui_panle\""}) {
+        "UIText: no texture \"ui_panle\"", "Sound: texture \"Guest\" has no animation \"IdleDownMuted\"",
+        "Full: texture \"Guest\" has no animation \"IdleDownHover\"", "no animation \"WideHover\""}) {
     EXPECT_NE(all.find(expected), std::string::npos) << expected << " in" << all;
   }
   EXPECT_EQ(all.find("Nope"), std::string::npos) << "a settings file is not an archetype:" << all;
-  EXPECT_EQ(data.Problems().size(), 10u) << all;
+  EXPECT_EQ(all.find("Ignored"), std::string::npos) << "a toggle shows no hover state of its own:" << all;
+  EXPECT_EQ(data.Problems().size(), 13u) << all;
 }
 
 }  // namespace

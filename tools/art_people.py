@@ -6,9 +6,11 @@ items in hand). Legs are grounded automatically: the hip sits so that the
 lowest foot touches the ground line, so a walk cycle bobs by itself.
 """
 import math
-from dataclasses import dataclass
+from dataclasses import dataclass, replace
 
-from art_common import (OUTLINE, Animation, ellipse, fill_outline, hex_colour, paint_colour, polygon, shade,
+import cairo
+
+from art_common import (OUTLINE, Animation, context, ellipse, fill_outline, hex_colour, paint_colour, polygon, shade,
                         smooth_polygon, star_path, stroke_line)
 
 CELL = 96          # frames are CELL x CELL; a standing figure is about 74 px tall with its hat
@@ -31,12 +33,13 @@ class Look:
     shirt: tuple = None      # shirt front seen in the collar
     tie: tuple = None
     tie_kind: str = None     # "bow" or "tie"
-    hat: str = None          # "bowler" or "fedora"
+    hat: str = None          # "cap" or "fedora"
     hat_colour: tuple = None
     hat_band: tuple = None
     kind: str = "suit"       # "tux", "suit", "dress", "coat"
     badge: bool = False
     moustache: bool = False
+    rim: bool = False        # a light rim around the whole figure
     scale: float = 1.0
 
 
@@ -45,21 +48,22 @@ LOOKS = {
     "NPCMale1": Look(skin=hex_colour("f0c8a6"), hair=hex_colour("1c1a1e"), hair_style="slick",
                      top=hex_colour("222026"), legs=hex_colour("1d1c22"), shoes=hex_colour("0e0d10"),
                      shirt=hex_colour("f6f4f0"), tie=hex_colour("0e0d10"), tie_kind="bow", kind="tux"),
-    # A man in a mustard suit with a brown bowler hat and a moustache.
+    # A man in a teal suit with a gold tie, a grey flat cap and a moustache.
     "NPCMale2": Look(skin=hex_colour("b9835c"), hair=hex_colour("3a2616"), hair_style="short",
-                     top=hex_colour("d4a72c"), legs=hex_colour("b98d1e"), shoes=hex_colour("5a3a1e"),
-                     shirt=hex_colour("f3ead2"), tie=hex_colour("6b2f1a"), tie_kind="tie", hat="bowler",
-                     hat_colour=hex_colour("3a2616"), hat_band=hex_colour("8a2a1a"), kind="suit", moustache=True),
+                     top=hex_colour("1f8c8c"), legs=hex_colour("187070"), shoes=hex_colour("2a2a2e"),
+                     shirt=hex_colour("f3ead2"), tie=hex_colour("f2c230"), tie_kind="tie", hat="cap",
+                     hat_colour=hex_colour("8a8c94"), hat_band=hex_colour("5a5c64"), kind="suit", moustache=True),
     # A woman in a red dress with long golden hair.
     "NPCFemale1": Look(skin=hex_colour("f2c9a8"), hair=hex_colour("e6b846"), hair_style="long",
                        top=hex_colour("d4202c"), legs=hex_colour("f2c9a8"), shoes=hex_colour("a0101c"),
                        kind="dress"),
-    # The Detective: tan trench coat to the knees, brown fedora, gold badge.
+    # The Detective: tan trench coat to the knees, brown fedora, gold badge,
+    # and a light rim that sets the figure off from the crowd.
     "Detective": Look(skin=hex_colour("e5b48f"), hair=hex_colour("4a3020"), hair_style="short",
                       top=hex_colour("d6b47c"), legs=hex_colour("2e2a28"), shoes=hex_colour("3a2414"),
                       shirt=hex_colour("e9e4d8"), tie=hex_colour("7a2a20"), tie_kind="tie", hat="fedora",
                       hat_colour=hex_colour("6b4426"), hat_band=hex_colour("1a100a"), kind="coat", badge=True,
-                      scale=1.02),
+                      rim=True, scale=1.02),
 }
 
 GOLD = hex_colour("f2c230")
@@ -86,6 +90,7 @@ class Pose:
     eyes: str = "open"                # "open", "closed", "x"
     item: str = None                  # "plate", "fork_up", "cuffs", "cuffs_closed"
     impact: bool = False
+    glint: bool = False               # the badge catches the light
     fall: float = 0.0                 # degrees of falling backwards (profile only)
 
 
@@ -128,9 +133,10 @@ def ground_shadow(ctx, fall=0.0):
     ctx.fill()
 
 
-def draw_profile(ctx, look, pose):
+def draw_profile(ctx, look, pose, shadow=True):
     legs_h = max(leg_points((0, 0), pose.near_leg)[1][1], leg_points((0, 0), pose.far_leg)[1][1])
-    ground_shadow(ctx, pose.fall)
+    if shadow:
+        ground_shadow(ctx, pose.fall)
     ctx.save()
     ctx.translate(CENTRE, GROUND)
     ctx.scale(look.scale, look.scale)
@@ -222,6 +228,8 @@ def profile_body(ctx, look, pose):
         if look.badge:
             star_path(ctx, -4.6, sy + 10, 2.8, 1.3)
             fill_outline(ctx, GOLD, 0.6)
+            if pose.glint:
+                glint(ctx, -7, sy + 7)
     elif look.kind == "dress":
         # Bodice, then a skirt flaring to the knees.
         smooth_polygon(ctx, [(-5.5, sy + 1.5), (4.5, sy + 1.5), (4.5, -4), (-4.5, -4)], 0.3)
@@ -341,31 +349,33 @@ def face_profile(ctx, look, pose):
 
 def profile_hat(ctx, look):
     r = HEAD_R
-    if look.hat == "fedora":
-        # Wide brim tipped down at the front, pinched crown.
+    if look.hat == "cap":
+        # Flat cap: a low crown pulled forward and a short peak.
+        ctx.move_to(r + 0.8, -1.5)
+        ctx.curve_to(r + 1.5, -9, 2, -12.5, -4, -11)
+        ctx.curve_to(-8.5, -10, -r - 1.5, -7, -r - 1, -4)
+        ctx.line_to(-r - 5.5, -2.6)
+        ctx.curve_to(-r - 4, -1.2, -r, -1.6, -r + 1, -2.4)
+        ctx.close_path()
+        fill_outline(ctx, look.hat_colour, 1.1)
+        stroke_line(ctx, [(-r + 1, -3.2), (r + 0.5, -2.2)], 1.0, look.hat_band)
+        stroke_line(ctx, [(-5, -10.5), (-1.5, -4)], 0.7, look.hat_band)
+    else:
+        # Fedora: wide brim tipped down at the front, pinched crown.
         polygon(ctx, [(-r - 5.5, -3.5), (r + 3.5, -6.5), (r + 4, -5), (-r - 5, -2)])
         fill_outline(ctx, look.hat_colour, 1.1)
         smooth_polygon(ctx, [(-6.5, -4.5), (-5.5, -12.5), (0, -14.5), (6.5, -12.5), (7.5, -6)], 0.3)
         fill_outline(ctx, look.hat_colour, 1.1)
         polygon(ctx, [(-6.6, -5), (7.4, -6.2), (7.2, -8.3), (-6.2, -7.3)])
         fill_outline(ctx, look.hat_band, 0.5)
-    else:
-        # Bowler: round dome and a short curled brim.
-        ctx.new_sub_path()
-        ctx.arc(0.2, -6.5, 7.6, math.pi, 2 * math.pi)
-        ctx.close_path()
-        fill_outline(ctx, look.hat_colour, 1.1)
-        ellipse(ctx, 0.2, -6.2, 11, 2.0)
-        fill_outline(ctx, look.hat_colour, 1.1)
-        ctx.rectangle(-7.4, -9.0, 15.2, 2.4)
-        fill_outline(ctx, look.hat_band, 0.5)
 
 
 # ---- Front and back -------------------------------------------------------------------------
 
-def draw_front(ctx, look, pose, back=False):
+def draw_front(ctx, look, pose, back=False, shadow=True):
     legs_h = THIGH + SHIN - max(min(pose.lift), 0.0)
-    ground_shadow(ctx)
+    if shadow:
+        ground_shadow(ctx)
     ctx.save()
     ctx.translate(CENTRE + pose.sway, GROUND)
     ctx.scale(look.scale, look.scale)
@@ -450,6 +460,8 @@ def front_body(ctx, look, pose, back):
             if look.badge:
                 star_path(ctx, -6.2, sy + 8.5, 3.3, 1.5)
                 fill_outline(ctx, GOLD, 0.7)
+                if pose.glint:
+                    glint(ctx, -8.5, sy + 5.5)
     elif look.kind == "dress":
         smooth_polygon(ctx, [(-7, sy + 1), (7, sy + 1), (5.5, -4), (-5.5, -4)], 0.3)
         fill_outline(ctx, top, 1.2)
@@ -597,7 +609,19 @@ def face_front(ctx, look, pose):
 
 def front_hat(ctx, look, back):
     r = HEAD_R
-    if look.hat == "fedora":
+    if look.hat == "cap":
+        ctx.move_to(-r - 1.5, -3)
+        ctx.curve_to(-r - 2.5, -10, -5, -13, 0, -13)
+        ctx.curve_to(5, -13, r + 2.5, -10, r + 1.5, -3)
+        ctx.close_path()
+        fill_outline(ctx, look.hat_colour, 1.1)
+        if not back:
+            ctx.move_to(-7, -3.5)
+            ctx.curve_to(-4, -0.5, 4, -0.5, 7, -3.5)
+            ctx.close_path()
+            fill_outline(ctx, shade(look.hat_colour, 0.8), 0.9)
+        stroke_line(ctx, [(0, -12.5), (0, -6)], 0.7, look.hat_band)
+    else:
         ellipse(ctx, 0, -5.5, r + 6, 2.6)
         fill_outline(ctx, look.hat_colour, 1.1)
         smooth_polygon(ctx, [(-7.5, -5.5), (-6.5, -13), (0, -14.8), (6.5, -13), (7.5, -5.5)], 0.3)
@@ -605,15 +629,7 @@ def front_hat(ctx, look, back):
         stroke_line(ctx, [(0, -14.2), (0, -11)], 1.0, shade(look.hat_colour, 0.6))
         polygon(ctx, [(-7.5, -5.8), (7.5, -5.8), (7.2, -8.2), (-7.2, -8.2)])
         fill_outline(ctx, look.hat_band, 0.5)
-    else:
-        ellipse(ctx, 0, -6.5, r + 2.2, 2.1)
-        fill_outline(ctx, look.hat_colour, 1.1)
-        ctx.new_sub_path()
-        ctx.arc(0, -7, 7.8, math.pi, 2 * math.pi)
-        ctx.close_path()
-        fill_outline(ctx, look.hat_colour, 1.1)
-        ctx.rectangle(-7.7, -9.4, 15.4, 2.4)
-        fill_outline(ctx, look.hat_band, 0.5)
+
 
 
 def long_hair_front(ctx, look, back):
@@ -657,6 +673,12 @@ def hand_item(ctx, item, hand, profile):
             star_path(ctx, x - 4, y - 6, 3.2, 1.2, 4)
             paint_colour(ctx, hex_colour("fff6b0"))
             ctx.fill()
+
+
+def glint(ctx, x, y):
+    star_path(ctx, x, y, 3.6, 0.7, 4)
+    paint_colour(ctx, (1, 1, 0.92))
+    ctx.fill()
 
 
 def impact_star(ctx, x, y):
@@ -775,11 +797,29 @@ def death_profile(step):
 # ---- Sheets ---------------------------------------------------------------------------------
 
 def frames_of(look, view, poses):
-    def drawer(pose):
+    def figure(ctx, pose):
         if view == "Left":
-            return lambda ctx: draw_profile(ctx, look, pose)
-        return lambda ctx: draw_front(ctx, look, pose, back=view == "Up")
-    return [drawer(pose) for pose in poses]
+            draw_profile(ctx, look, pose, shadow=False)
+        else:
+            draw_front(ctx, look, pose, back=view == "Up", shadow=False)
+
+    def drawer(index, pose):
+        def draw(ctx):
+            ground_shadow(ctx, pose.fall)
+            if not look.rim:
+                figure(ctx, pose)
+                return
+            # Draw the figure apart, then lay a light ring around its shape first.
+            alone = cairo.ImageSurface(cairo.FORMAT_ARGB32, CELL, CELL)
+            figure(context(alone), replace(pose, glint=index % 2 == 0))
+            paint_colour(ctx, hex_colour("fff4d0"), 0.85)
+            for step in range(12):
+                angle = step * math.pi / 6
+                ctx.mask_surface(alone, 1.7 * math.cos(angle), 1.7 * math.sin(angle))
+            ctx.set_source_surface(alone, 0, 0)
+            ctx.paint()
+        return draw
+    return [drawer(index, pose) for index, pose in enumerate(poses)]
 
 
 MOVES = {

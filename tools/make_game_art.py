@@ -10,10 +10,11 @@ Run from anywhere after changing a drawing:
 The output is deterministic (seeded randomness only).
 
 Names the code relies on (one texture each, animations inside):
-- "NPCMale1" (black tuxedo), "NPCMale2" (mustard suit, bowler hat),
+- "NPCMale1" (black tuxedo), "NPCMale2" (teal suit, grey flat cap),
   "NPCFemale1" (red dress): Idle, Walk, Run, Eat, Dance, Punch x Left, Up,
   Down, plus "Death" (play it without looping: it ends lying down).
-- "Detective": Idle, Walk, Run, Arrest x Left, Up, Down, plus "Death".
+- "Detective" (tan trench coat, brown fedora, badge, a light rim around the
+  figure): Idle, Walk, Run, Arrest x Left, Up, Down, plus "Death".
   Character frames are 96 x 96 with the soles 5 px above the bottom edge:
   give their sprites the size 96 x 96 (the figures stand about 74 px tall).
 - Effects: "Emote" (Happy, Dots, Food; 48 x 48), "Panic" (Panic; 40 x 48),

@@ -44,6 +44,9 @@
   X(PFNGLENABLEVERTEXATTRIBARRAYPROC, EnableVertexAttribArray, glEnableVertexAttribArray) \
   X(PFNGLVERTEXATTRIBPOINTERPROC, VertexAttribPointer, glVertexAttribPointer)           \
   X(PFNGLDRAWARRAYSPROC, DrawArrays, glDrawArrays)                                      \
+  X(PFNGLDRAWELEMENTSPROC, DrawElements, glDrawElements)                                \
+  X(PFNGLVERTEXATTRIB1FPROC, VertexAttrib1f, glVertexAttrib1f)                          \
+  X(PFNGLVERTEXATTRIB4FPROC, VertexAttrib4f, glVertexAttrib4f)                          \
   X(PFNGLCREATEPROGRAMPROC, CreateProgram, glCreateProgram)                             \
   X(PFNGLDELETEPROGRAMPROC, DeleteProgram, glDeleteProgram)                             \
   X(PFNGLCREATESHADERPROC, CreateShader, glCreateShader)                                \

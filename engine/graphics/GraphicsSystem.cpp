@@ -109,6 +109,8 @@ void GraphicsSystem::CreateMeshes() {
   meshes.CreateMesh("NDC", QuadVertices(1.0f));
   meshes.CreateMesh("Line", {{-0.5f, 0.0f}, {0.5f, 0.0f}});
   meshes.CreateMesh("Circle", CircleVertices());
+  quadMesh = meshes.GetMesh("quad");
+  batch.Create();
 }
 
 void GraphicsSystem::LoadShaders() {
@@ -164,6 +166,8 @@ void GraphicsSystem::Shutdown() {
     }
   }
   shaders.ReleaseAll();
+  batch.Release();
+  quadMesh.reset();
   meshes.Clear();
   font.Clear();
   textures->Clear();
@@ -222,6 +226,7 @@ void GraphicsSystem::ResolveChangedSprites(const std::vector<Sprite*>& changed) 
 
 void GraphicsSystem::RenderFrame() {
   BeginTiming();
+  spriteDrawCalls = 0;
   if (ready) {
     DrawWorldPass();
     DrawFullScreenPass(frameBuffers[0], frameBuffers[1].id, shaders.CurrentPost());
@@ -281,23 +286,46 @@ void GraphicsSystem::DrawUIPass() {
 void GraphicsSystem::DrawLayers(int first, int last) {
   for (int index = first; index <= last; ++index) {
     for (Sprite* sprite : layers[index].sprites) {
-      if (sprite->enabled) DrawSprite(sprite);
+      if (sprite->enabled) AddToBatch(sprite);
     }
-    gl::BindVertexArray(0);
   }
+  FlushBatch();
+  gl::BindVertexArray(0);
+}
+
+void GraphicsSystem::AddToBatch(Sprite* sprite) {
+  // A sprite whose mesh never resolved has nothing to draw with.
+  if (!sprite->mesh) return;
+  if (sprite->mesh != quadMesh) {
+    // Another mesh keeps its own vertices: draw what came before, then it.
+    FlushBatch();
+    DrawSprite(sprite);
+    return;
+  }
+  batch.AddQuad(sprite->ModelMatrix(), sprite->FrameCorners(), sprite->colour, sprite->shake,
+                sprite->texture ? sprite->texture->id : 0);
+}
+
+void GraphicsSystem::FlushBatch() {
+  if (batch.Empty()) return;
+  // The quads carry their own place, tint and shake.
+  UploadModel(Math::Matrix4());
+  gl::Uniform4f(tintLocation, 1.0f, 1.0f, 1.0f, 1.0f);
+  gl::Uniform1i(shakeLocation, 0);
+  spriteDrawCalls += batch.Flush();
 }
 
 void GraphicsSystem::DrawSprite(Sprite* sprite) {
   // The passes have the default program in use; its uniforms were located once at start-up.
   gl::Uniform1i(shakeLocation, sprite->shake ? 1 : 0);
   const SpriteDrawRecord record = sprite->UpdateFrame();
-  // A sprite whose mesh never resolved has nothing to draw with.
   if (record.vertexArray == 0) return;
   UploadModel(record.model);
   gl::Uniform4f(tintLocation, record.colour.r, record.colour.g, record.colour.b, record.colour.a);
   gl::BindVertexArray(record.vertexArray);
   gl::BindTexture(GL_TEXTURE_2D, record.texture);
   gl::DrawArrays(GL_TRIANGLES, 0, 6);
+  ++spriteDrawCalls;
 }
 
 void GraphicsSystem::UploadModel(const Math::Matrix4& model) {

@@ -16,6 +16,7 @@
 #include "engine/graphics/Font.h"
 #include "engine/graphics/Mesh.h"
 #include "engine/graphics/ShaderLibrary.h"
+#include "engine/graphics/SpriteBatch.h"
 #include "engine/graphics/SpriteLayer.h"
 #include "engine/graphics/Texture.h"
 
@@ -52,7 +53,11 @@ class GraphicsSystem : public System {
   // Frees every GL object while the context still exists.
   void Shutdown() override;
   void RenderFrame();
+  // Draw calls the last RenderFrame made for sprites.
+  int SpriteDrawCalls() const { return spriteDrawCalls; }
 
+  // One sprite on its own, through its mesh (sprites of the quad mesh are
+  // drawn in batches by the passes).
   void DrawSprite(Sprite* sprite);
   std::shared_ptr<Mesh> GetMesh(const std::string& name) const { return meshes.GetMesh(name); }
   std::shared_ptr<Texture> GetTexture(const std::string& name) const { return textures->GetTexture(name); }
@@ -122,6 +127,8 @@ class GraphicsSystem : public System {
   void UpdateLayers(float dt);
   void ResolveChangedSprites(const std::vector<Sprite*>& changed);
   void DrawLayers(int first, int last);
+  void AddToBatch(Sprite* sprite);
+  void FlushBatch();
   void DrawWorldPass();
   void DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader);
   void DrawUIPass();
@@ -134,6 +141,9 @@ class GraphicsSystem : public System {
   void SetUniformFloat(const std::string& shader, const char* uniform, float value);
 
   std::function<float()> sceneFadeSource;
+  SpriteBatch batch;
+  std::shared_ptr<Mesh> quadMesh;  // the mesh the batch stands in for
+  int spriteDrawCalls = 0;
   bool ready = false;  // Initialize finished with a live context
 };
 

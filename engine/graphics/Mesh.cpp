@@ -68,8 +68,6 @@ void ReplaceFirstSixPairs(GLuint buffer, const float values[12]) {
 
 void Mesh::SetUVs(const float uv[12]) { ReplaceFirstSixPairs(uvBuffer, uv); }
 
-void Mesh::ResetUVs() { ReplaceFirstSixPairs(uvBuffer, kDefaultUVs); }
-
 void Mesh::SetPositions(const float xy[12]) {
   if (vertices.size() < 6) return;
   ReplaceFirstSixPairs(positionBuffer, xy);

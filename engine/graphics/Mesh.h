@@ -20,8 +20,6 @@ class Mesh {
 
   // Replaces the texture coordinates of the first six vertices.
   void SetUVs(const float uv[12]);
-  // Back to the whole image: (0, 0) at the first vertex, (1, 1) at the third.
-  void ResetUVs();
   // Replaces the positions of the first six vertices (glyph quads).
   void SetPositions(const float xy[12]);
   GLsizei VertexCount() const { return static_cast<GLsizei>(vertices.size()); }

@@ -166,16 +166,16 @@ void Sprite::UpdateAnimation(float dt) {
   timer = 0.0f;
 }
 
+AnimationFrame Sprite::FrameCorners() const {
+  const Animation* animation = SelectedAnimation();
+  // No frame to show: the whole image, not whatever frame another sprite showed.
+  if (animation == nullptr || animation->frames.empty()) return AnimationFrame{{{0, 0}, {1, 0}, {1, 1}, {0, 1}}};
+  return animation->GetFrame(frame);
+}
+
 void Sprite::UploadFrameUVs() {
   if (!mesh || !texture) return;
-  const Animation* animation = SelectedAnimation();
-  if (animation == nullptr || animation->frames.empty()) {
-    // No frame to show: the whole image, not whatever frame the shared
-    // mesh was last given for another sprite.
-    mesh->ResetUVs();
-    return;
-  }
-  const AnimationFrame& f = animation->GetFrame(frame);
+  const AnimationFrame f = FrameCorners();
   // Vertex order of the quad: lower-left, lower-right, upper-right,
   // upper-left, lower-left, upper-right.
   const float uv[12] = {f[0].u, f[0].v, f[1].u, f[1].v, f[2].u, f[2].v,
@@ -188,10 +188,7 @@ Math::Vec2 Sprite::WorldPosition() const {
   return Math::Vec2(position.x + ownerTransform->position.x, position.y + ownerTransform->position.y);
 }
 
-SpriteDrawRecord Sprite::UpdateFrame() {
-  SpriteDrawRecord record;
-  if (!mesh) return record;
-  UploadFrameUVs();
+Math::Matrix4 Sprite::ModelMatrix() const {
   float scaleX = 1.0f, scaleY = 1.0f, rotation = 0.0f;
   if (ownerTransform != nullptr) {
     scaleX = ownerTransform->scale.x;
@@ -199,8 +196,15 @@ SpriteDrawRecord Sprite::UpdateFrame() {
     rotation = ownerTransform->rotation;
   }
   const Math::Vec2 at = WorldPosition();
-  record.model = Math::Translate(at.x, at.y, 0.0f) * Math::RotateZDegrees(angle + rotation) *
-                 Math::Scale(size.x * scaleX, size.y * scaleY, 1.0f);
+  return Math::Translate(at.x, at.y, 0.0f) * Math::RotateZDegrees(angle + rotation) *
+         Math::Scale(size.x * scaleX, size.y * scaleY, 1.0f);
+}
+
+SpriteDrawRecord Sprite::UpdateFrame() {
+  SpriteDrawRecord record;
+  if (!mesh) return record;
+  UploadFrameUVs();
+  record.model = ModelMatrix();
   record.vertexArray = mesh->vao;
   record.texture = texture ? texture->id : 0;
   record.colour = colour;

@@ -9,12 +9,11 @@
 #include "engine/core/Matrix4.h"
 #include "engine/core/Vector.h"
 #include "engine/graphics/GLFunctions.h"
+#include "engine/graphics/Texture.h"
 
 namespace Framework {
 
 class Mesh;
-class Texture;
-class Animation;
 
 // What one draw needs, gathered by UpdateFrame.
 struct SpriteDrawRecord {
@@ -47,6 +46,12 @@ class Sprite : public ToggleableGameComponent {
   void UpdateAnimation(float dt);
   void UploadFrameUVs();
   SpriteDrawRecord UpdateFrame();
+  // Texture corners of the frame shown, for the quad's lower-left,
+  // lower-right, upper-right and upper-left corners; the whole image when
+  // there is no frame to show.
+  AnimationFrame FrameCorners() const;
+  // Scale, then turn, then move to the world position.
+  Math::Matrix4 ModelMatrix() const;
   // The animation being played: currentAnimSet, else the texture's first.
   const Animation* SelectedAnimation() const;
   // Owner position plus offset.

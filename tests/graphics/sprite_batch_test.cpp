@@ -1,0 +1,90 @@
+// Sprites go out in batches: one draw call per run of sprites that share a
+// texture, in draw order, read back from the window under Xvfb.
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "engine/graphics/GraphicsSystem.h"
+#include "engine/graphics/Sprite.h"
+#include "support/GraphicsTestSupport.h"
+
+namespace {
+
+using Framework::GraphicsSystem;
+using Framework::Sprite;
+using TestSupport::Pixel;
+using TestSupport::ReadPixel;
+
+class SpriteBatchTest : public TestSupport::RendererTest {
+ protected:
+  void TearDown() override { sprites.clear(); }
+
+  static GraphicsSystem& graphics() { return Framework::GetGraphicsSystem(); }
+
+  Sprite* Add(int layer, float x, float size, const std::string& texture, Math::Vec4 colour) {
+    sprites.push_back(std::make_unique<Sprite>(nullptr, Math::Vec2(x, 0), Math::Vec2(size, size), 0.0f, layer));
+    sprites.back()->textureID = texture;
+    sprites.back()->colour = colour;
+    return sprites.back().get();
+  }
+
+  static void Frame() {
+    graphics().Update(0.016f);
+    graphics().RenderFrame();
+  }
+
+  std::vector<std::unique_ptr<Sprite>> sprites;
+};
+
+const Math::Vec4 kRed(1, 0, 0, 1);
+const Math::Vec4 kGreen(0, 1, 0, 1);
+const Math::Vec4 kBlue(0, 0, 1, 1);
+
+TEST_F(SpriteBatchTest, RunsOfOneTextureShareADrawCallAcrossLayersAndTints) {
+  for (int i = 0; i < 40; ++i) Add(i % 3 * 4, -150.0f + i * 7, 6, "blank", i % 2 ? kRed : kGreen);
+  Frame();
+  EXPECT_EQ(graphics().SpriteDrawCalls(), 1);
+  EXPECT_GT(ReadPixel(kCentreX - 150, kCentreY).g, 240) << "the first sprite's own tint";
+  EXPECT_GT(ReadPixel(kCentreX - 143, kCentreY).r, 240) << "the second sprite's own tint";
+
+  Add(10, 0, 10, "blank", kBlue);
+  Add(11, 40, 10, "blank", kBlue);
+  Frame();
+  EXPECT_EQ(graphics().SpriteDrawCalls(), 2) << "the UI pass draws its own batch";
+}
+
+TEST_F(SpriteBatchTest, ChangingTexturesStartANewRunAndKeepTheDrawOrder) {
+  graphics().textures->LoadTexture("batch_sheet", TestSupport::GraphicsTestData("sheet_128x64.png"), {});
+  Add(0, 0, 100, "blank", kRed);
+  Add(0, 0, 60, "batch_sheet", Math::Vec4(1, 1, 1, 1));
+  Add(0, 0, 20, "blank", kBlue);
+  Frame();
+  EXPECT_EQ(graphics().SpriteDrawCalls(), 3);
+  EXPECT_GT(ReadPixel(kCentreX, kCentreY).b, 240) << "the last sprite lies on top";
+  EXPECT_GT(ReadPixel(kCentreX + 45, kCentreY).r, 240) << "the first sprite shows around the others";
+  const Pixel sheet = ReadPixel(kCentreX - 10, kCentreY - 20);
+  EXPECT_GT(sheet.g, 240) << "the sheet's green column over the red sprite: " << sheet;
+  EXPECT_LT(sheet.r, 10) << sheet;
+}
+
+TEST_F(SpriteBatchTest, ASpriteOfAnotherMeshIsDrawnOnItsOwnInItsPlace) {
+  Add(2, 0, 100, "blank", kRed);
+  // The whole-screen mesh reaches twice as far as the unit quad.
+  Sprite* wide = Add(2, 0, 30, "blank", kGreen);
+  wide->SetMesh("NDC");
+  Add(2, 0, 20, "blank", kBlue);
+  Frame();
+  Frame();  // the first update gives the sprite its new mesh
+  EXPECT_EQ(graphics().SpriteDrawCalls(), 3);
+  EXPECT_GT(ReadPixel(kCentreX, kCentreY).b, 240);
+  EXPECT_GT(ReadPixel(kCentreX + 20, kCentreY).g, 240) << "the other mesh, over the first sprite";
+  EXPECT_GT(ReadPixel(kCentreX + 40, kCentreY).r, 240);
+
+  wide->SetMesh("no such mesh");
+  Frame();
+  EXPECT_EQ(graphics().SpriteDrawCalls(), 1) << "a sprite without a mesh is skipped";
+  EXPECT_GT(ReadPixel(kCentreX + 20, kCentreY).r, 240);
+}
+
+}  // namespace

@@ -21,6 +21,15 @@ const char* const kUITextureList = "Resources/ui_textures.xml";
 constexpr int kFallbackWidth = 1280;
 constexpr int kFallbackHeight = 720;
 
+// Effects whose shaders hand their image on unchanged while one uniform is
+// 0: the plain post effect with its spotlight off, the overlay without a
+// fade. Such a pass is skipped (the frame tests compare both ways).
+struct PassThrough {
+  const char* shader;
+  const char* uniform;
+};
+constexpr PassThrough kPassThroughs[] = {{"POST_NORMAL", "spotlight"}, {"OVERLAY_FADE", "fadeVariable"}};
+
 void* LookUpGL(const char* name) { return Platform::Current().GetGLProcAddress(name); }
 
 std::vector<Math::Vec2> QuadVertices(float half) {
@@ -144,8 +153,10 @@ FrameBufferRecord GraphicsSystem::CreateFrameBuffer() {
   gl::GenFramebuffers(1, &record.id);
   gl::BindFramebuffer(GL_FRAMEBUFFER, record.id);
   record.textureName = "FrameBuffer" + std::to_string(record.id);
-  const GLuint texture = textures->CreateTexture(record.textureName, viewportWidth, viewportHeight, 4, GL_RGB8,
-                                                 GL_RGB, nullptr, GL_REPEAT, GL_REPEAT, GL_NEAREST, GL_NEAREST);
+  // Four channels, though only colour is kept: Mesa's software renderer
+  // blends into them far faster than into three.
+  const GLuint texture = textures->CreateTexture(record.textureName, viewportWidth, viewportHeight, 4, GL_RGBA8,
+                                                 GL_RGBA, nullptr, GL_REPEAT, GL_REPEAT, GL_NEAREST, GL_NEAREST);
   gl::BindTexture(GL_TEXTURE_2D, 0);
   gl::FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
   if (gl::CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
@@ -227,10 +238,10 @@ void GraphicsSystem::ResolveChangedSprites(const std::vector<Sprite*>& changed) 
 void GraphicsSystem::RenderFrame() {
   BeginTiming();
   spriteDrawCalls = 0;
+  effectPassesDrawn = 0;
   if (ready) {
     DrawWorldPass();
-    DrawFullScreenPass(frameBuffers[0], frameBuffers[1].id, shaders.CurrentPost());
-    DrawFullScreenPass(frameBuffers[1], screenFramebuffer, shaders.CurrentOverlay());
+    DrawEffectPasses();
     DrawUIPass();
   }
   // Emptied whether or not anything was drawn: without a context the
@@ -252,6 +263,52 @@ void GraphicsSystem::DrawWorldPass() {
   }
 }
 
+void GraphicsSystem::DrawEffectPasses() {
+  const std::string* post = shaders.CurrentPost();
+  const std::string* overlay = shaders.CurrentOverlay();
+  const bool skipPost = HandsImageOn(post);
+  const bool skipOverlay = HandsImageOn(overlay);
+  if (skipPost && skipOverlay) {
+    CopyToWindow(frameBuffers[0]);
+  } else if (skipPost) {
+    DrawFullScreenPass(frameBuffers[0], screenFramebuffer, overlay);
+  } else if (skipOverlay) {
+    DrawFullScreenPass(frameBuffers[0], screenFramebuffer, post);
+  } else {
+    DrawFullScreenPass(frameBuffers[0], frameBuffers[1].id, post);
+    DrawFullScreenPass(frameBuffers[1], screenFramebuffer, overlay);
+  }
+}
+
+bool GraphicsSystem::HandsImageOn(const std::string* shader) const {
+  if (!skipNeutralPasses || shader == nullptr || !shaders.IsLoaded(*shader)) return false;
+  // A frame buffer of another size than the viewport is stretched by the pass.
+  const std::shared_ptr<Texture> image = textures->GetTexture(frameBuffers[0].textureName);
+  if (!image || image->width != viewportWidth || image->height != viewportHeight) return false;
+  for (const PassThrough& rule : kPassThroughs) {
+    if (*shader != rule.shader) continue;
+    // Read back from the program, so a value set by any code path counts.
+    const GLuint program = shaders.Program(*shader);
+    const GLint location = gl::GetUniformLocation(program, rule.uniform);
+    GLfloat value = 1.0f;
+    if (location >= 0) gl::GetUniformfv(program, location, &value);
+    return value == 0.0f;
+  }
+  return false;
+}
+
+void GraphicsSystem::CopyToWindow(const FrameBufferRecord& source) {
+  gl::BindFramebuffer(GL_FRAMEBUFFER, screenFramebuffer);
+  gl::ClearBufferfv(GL_COLOR, 0, &clearColour.x);
+  gl::BindFramebuffer(GL_READ_FRAMEBUFFER, source.id);
+  gl::BlitFramebuffer(0, 0, viewportWidth, viewportHeight, 0, 0, viewportWidth, viewportHeight, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+  gl::BindFramebuffer(GL_FRAMEBUFFER, screenFramebuffer);
+  gl::Enable(GL_BLEND);
+  gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+  ++effectPassesDrawn;
+}
+
 void GraphicsSystem::DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader) {
   gl::BindFramebuffer(GL_FRAMEBUFFER, target);
   gl::ClearBufferfv(GL_COLOR, 0, &clearColour.x);
@@ -270,6 +327,7 @@ void GraphicsSystem::DrawFullScreenPass(const FrameBufferRecord& source, GLuint 
   shaders.UseGuarded(*shader);
   const std::shared_ptr<Mesh> screen = meshes.GetMesh("NDC");
   if (!screen) return;
+  ++effectPassesDrawn;
   gl::BindVertexArray(screen->vao);
   gl::BindTexture(GL_TEXTURE_2D, textures->GetTextureId(source.textureName));
   gl::DrawArrays(GL_TRIANGLES, 0, 6);

@@ -55,6 +55,9 @@ class GraphicsSystem : public System {
   void RenderFrame();
   // Draw calls the last RenderFrame made for sprites.
   int SpriteDrawCalls() const { return spriteDrawCalls; }
+  // Full-window passes the last RenderFrame drew between the world and the
+  // UI: 2 with both effects at work, 1 when one or both hand the image on.
+  int EffectPassesDrawn() const { return effectPassesDrawn; }
 
   // One sprite on its own, through its mesh (sprites of the quad mesh are
   // drawn in batches by the passes).
@@ -116,6 +119,9 @@ class GraphicsSystem : public System {
   Camera camera;
   TextureFactory* textures;
   GLuint screenFramebuffer = 0;
+  // False draws both effect passes every frame, even where they would change
+  // no pixel (to check that skipping them changes nothing).
+  bool skipNeutralPasses = true;
 
  private:
   void CreateContext();
@@ -130,6 +136,10 @@ class GraphicsSystem : public System {
   void AddToBatch(Sprite* sprite);
   void FlushBatch();
   void DrawWorldPass();
+  void DrawEffectPasses();
+  // True when the effect would hand the world image on unchanged.
+  bool HandsImageOn(const std::string* shader) const;
+  void CopyToWindow(const FrameBufferRecord& source);
   void DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader);
   void DrawUIPass();
   void UploadModel(const Math::Matrix4& model);
@@ -144,6 +154,7 @@ class GraphicsSystem : public System {
   SpriteBatch batch;
   std::shared_ptr<Mesh> quadMesh;  // the mesh the batch stands in for
   int spriteDrawCalls = 0;
+  int effectPassesDrawn = 0;
   bool ready = false;  // Initialize finished with a live context
 };
 

@@ -6,6 +6,7 @@
 // and debug shapes drawn after the passes, and each post effect and fade.
 // CORVIDALE_WRITE_REFERENCES=1 writes the pictures instead of comparing.
 #include <cstdlib>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -90,10 +91,24 @@ class ReferenceFrameTest : public TestSupport::RendererTest {
   }
 
   void TearDown() override {
+    Clear();
+    graphics().skipNeutralPasses = true;
+  }
+
+  void Clear() {
     emitters.clear();
     sprites.clear();
     objects.clear();
     graphics().ClearLayers();
+  }
+
+  // The scene from its start again, drawn in the look, read back.
+  TestSupport::Image Redraw(const Look& look) {
+    Clear();
+    graphics().time = 0.0f;
+    BuildScene();
+    Show(look);
+    return TestSupport::ReadImage(kWidth, kHeight);
   }
 
   static GraphicsSystem& graphics() { return Framework::GetGraphicsSystem(); }
@@ -181,6 +196,25 @@ class ReferenceFrameTest : public TestSupport::RendererTest {
   std::vector<std::unique_ptr<Sprite>> sprites;
   std::vector<std::unique_ptr<Framework::ParticleEmitter>> emitters;
 };
+
+TEST_F(ReferenceFrameTest, EffectsThatChangeNoPixelAreSkipped) {
+  // Both effects neutral, only the post effect, only the overlay.
+  const Look looks[] = {{"POST_NORMAL", false, 0.0f}, {"POST_NORMAL", false, 0.4f}, {"POST_FALLOUT", false, 0.0f}};
+  for (size_t i = 0; i < std::size(looks); ++i) {
+    graphics().skipNeutralPasses = false;
+    const TestSupport::Image full = Redraw(looks[i]);
+    EXPECT_EQ(graphics().EffectPassesDrawn(), 2);
+    graphics().skipNeutralPasses = true;
+    const TestSupport::Image quick = Redraw(looks[i]);
+    EXPECT_EQ(graphics().EffectPassesDrawn(), 1) << looks[i].post << " fade " << looks[i].fade;
+    const TestSupport::ImageDifference difference = TestSupport::CompareImages(full, quick, 0);
+    EXPECT_EQ(difference.pixels, 0) << looks[i].post << " fade " << looks[i].fade << ": " << difference.first;
+  }
+  Redraw({"POST_NORMAL", true, 0.0f});
+  EXPECT_EQ(graphics().EffectPassesDrawn(), 1) << "the spotlight is drawn, the overlay still skipped";
+  Redraw({"POST_BLACKWHITE", false, 0.2f});
+  EXPECT_EQ(graphics().EffectPassesDrawn(), 2);
+}
 
 TEST_F(ReferenceFrameTest, PlainLookWithoutFades) {
   Show({"POST_NORMAL", false, 0.0f});

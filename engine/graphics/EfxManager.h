@@ -30,6 +30,8 @@ class EfxObject {
   // One frame: count down, follow; hides itself when the time is up.
   void Tick(float dt);
   bool IsFollowing() const { return following; }
+  // True while the effect follows that object.
+  bool Follows(const GameObject* followed) const { return following && target.lock().get() == followed; }
   // False once the carrying object has been destroyed; object and sprite
   // are then null.
   bool HasObject();

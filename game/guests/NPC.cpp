@@ -1,0 +1,217 @@
+#include "game/guests/NPC.h"
+
+#include <cfloat>
+
+#include "engine/audio/AudioManager.h"
+#include "engine/core/Engine.h"
+#include "engine/core/GameObject.h"
+#include "engine/core/XMLSerializer.h"
+#include "engine/graphics/EfxManager.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/physics/AABB.h"
+#include "engine/physics/Body.h"
+#include "engine/physics/Moveable.h"
+#include "game/GameRandom.h"
+#include "game/guests/NPCManager.h"
+#include "game/guests/states/FSM_BORED.h"
+#include "game/guests/states/FSM_FORCEINTERACT.h"
+#include "game/guests/states/FSM_HUNGRY.h"
+#include "game/guests/states/FSM_IDLE.h"
+#include "game/guests/states/FSM_PANIC.h"
+#include "game/guests/states/FSM_POISONED.h"
+#include "game/guests/states/FSM_TIRED.h"
+#include "game/props/Interactable.h"
+#include "game/props/InteractionManager.h"
+#include "game/props/User.h"
+
+namespace {
+
+const Math::Vector3<float> kEmoteOffset(-25.0f, 50.0f, 0.0f);
+const Math::Vector3<float> kPanicOffset(0.0f, 50.0f, 0.0f);
+const char* const kFields[] = {"interaction_range", "emote_timer_max", "punch_stunduration", "murderPanic_Min",
+                               "murderPanic_Max"};
+
+}  // namespace
+
+NPC::NPC(Framework::GameObject* owner) : Character(owner, kGuest, Framework::ComponentId::NPC) { BuildStates(); }
+
+NPC::~NPC() = default;
+
+void NPC::BuildStates() {
+  states[kIdle] = std::make_unique<FSM_IDLE>(this);
+  states[kHungry] = std::make_unique<FSM_HUNGRY>(this);
+  states[kBored] = std::make_unique<FSM_BORED>(this);
+  states[kTired] = std::make_unique<FSM_TIRED>(this);
+  states[kPanic] = std::make_unique<FSM_PANIC>(this);
+  states[kPoisoned] = std::make_unique<FSM_POISONED>(this);
+  states[kForceInteract] = std::make_unique<FSM_FORCEINTERACT>(this);
+}
+
+void NPC::Serialize(Framework::XMLSerializer& serializer) {
+  TiXmlElement* parent = serializer.GetCursor();
+  if (!parent) return;
+  const float values[] = {interactionRange, emote_timer_max, punch_stunduration, murderPanic_Min, murderPanic_Max};
+  for (int i = 0; i < 5; ++i) Framework::AppendField(parent, kFields[i], "float", values[i]);
+}
+
+void NPC::Deserialize(Framework::XMLSerializer& serializer) {
+  float* const fields[] = {&interactionRange, &emote_timer_max, &punch_stunduration, &murderPanic_Min,
+                           &murderPanic_Max};
+  serializer.BeginComponent("NPC");
+  for (int i = 0; i < 5; ++i) Framework::XMLReadFloat(serializer, *fields[i], kFields[i]);
+  serializer.EndComponent();
+}
+
+Framework::GameComponent* NPC::Clone(Framework::GameObject* newOwner) {
+  auto* copy = new NPC(newOwner);
+  copy->alive = alive;
+  copy->hungry = hungry;
+  copy->currentState = currentState;
+  copy->AddPanicSource = AddPanicSource;
+  // The bubbles of a copy last as long as the original's: with no time
+  // they would vanish the moment they appear.
+  copy->emote_timer_max = emote_timer_max;
+  copy->punch_stunduration = punch_stunduration;
+  copy->murderPanic_Min = murderPanic_Min;
+  copy->murderPanic_Max = murderPanic_Max;
+  return copy;
+}
+
+void NPC::OnStart() {
+  user = GetComponent<User>();
+  for (auto& state : states) state->Initialize();
+  GetNPCManager().npcs.insert(this);
+  punched = false;
+  calmTimer = 0.0f;
+  calmed = false;
+}
+
+void NPC::OnStop() { GetNPCManager().npcs.erase(this); }
+
+FSM_STATE* NPC::StateAt(int index) const {
+  return index >= 0 && index < kStateCount ? states[index].get() : nullptr;
+}
+
+void NPC::ChangeState(int next) {
+  if (FSM_STATE* leaving = StateAt(currentState)) {
+    leaving->leaving = true;
+    leaving->Exit();
+  }
+  currentState = next;
+  if (FSM_STATE* entering = StateAt(currentState)) {
+    entering->leaving = false;
+    entering->entered = false;
+  }
+}
+
+void NPC::RunState() {
+  if (Framework::GetEngine().paused) return;
+  if (FSM_STATE* state = StateAt(currentState)) state->Run();
+}
+
+void NPC::Update() {
+  if (!alive) {
+    ScareAPasserBy();
+  } else if (calmed) {
+    RunCalm();
+  } else if (punched) {
+    if (!sprite || sprite->IsAnimationFinished()) {
+      punched = false;
+      if (sprite) sprite->frameDelay = kFrameDelay;
+    }
+  } else {
+    RunState();
+  }
+}
+
+void NPC::ScareAPasserBy() {
+  NPC* witness = GetNPCManager().FindNearestNPC(
+      owner, [this](NPC* other) { return other->currentState != kPanic && witnesses.count(other) == 0; });
+  if (!witness || !owner) return;
+  const Math::Vec3& here = owner->GetTransform().position;
+  if (!(Math::Distance(witness->GetOwnerTransform()->position, here) < kScareDistance)) return;
+  witness->Panic(RandomBetween(witness->murderPanic_Min, witness->murderPanic_Max));
+  witnesses.insert(witness);
+}
+
+void NPC::RunCalm() {
+  calmTimer -= Framework::GetEngine().dt;
+  if (calmTimer > 0.0f) return;
+  calmed = false;
+  calmTimer = 0.0f;
+  ClearEmote();
+  ShowEmote("Happy");
+}
+
+void NPC::Die(int cause) {
+  if (sprite) {
+    sprite->PlayAnimation("Death");
+    sprite->loop = false;
+  }
+  if (auto* box = GetComponent<Framework::AABB>()) box->SetEnabled(false);
+  alive = false;
+  if (body) body->velocity = Math::Vector3<float>();
+  if (moveable) moveable->Stop();
+  Framework::GetAudioManager().PlaySound(male ? "MaleDeath" : "FemaleDeath");
+  GetNPCManager().RecordDeath(cause);
+  if (AddStrikes) AddStrikes(1);
+  ClearEmote();
+  // The forced guest's death still lets the Detective in.
+  if (currentState == kForceInteract) static_cast<FSM_FORCEINTERACT*>(StateAt(kForceInteract))->SignalEntrance();
+}
+
+float NPC::GetPunched(const Math::Vector3<float>& from) {
+  if (sprite) sprite->frameDelay = 0.1f;
+  if (ownerTransform) PlayAnimation(from - ownerTransform->position, "Punch", true, true);
+  if (moveable) moveable->Stop();
+  punched = true;
+  Framework::GetAudioManager().PlaySound("Punch");
+  ClearEmote();
+  return punch_stunduration;
+}
+
+void NPC::Calm(const Math::Vector3<float>& from, float duration) {
+  calmed = true;
+  calmTimer = duration;
+  if (ownerTransform) PlayAnimation(from - ownerTransform->position, "Idle", true, true);
+  if (moveable) moveable->Stop();
+  ShowEmote("Dots");
+  ChangeState(kIdle);
+}
+
+void NPC::Panic(float duration) {
+  panicTime = duration;
+  if (Interactable* prop = PropInUse()) prop->RemoveUser(user);
+  ChangeState(kPanic);
+  Framework::GetAudioManager().PlaySound(male ? "Male_Scream" : "Female_Scream");
+  ClearEmote();
+  ShowEffect("Panic", "", FLT_MAX, kPanicOffset);
+}
+
+Interactable* NPC::PropInUse() const {
+  return currentProp && GetInteractionManager().interactables.count(currentProp) ? currentProp : nullptr;
+}
+
+void NPC::ShowEmote(const std::string& animation) {
+  ClearEmote();
+  if (!animation.empty()) ShowEffect("Emote", animation, emote_timer_max, kEmoteOffset);
+}
+
+void NPC::ShowEffect(const std::string& effect, const std::string& animation, float lifetime,
+                     const Math::Vector3<float>& offset) {
+  if (!ownerTransform) return;
+  const Math::Vec3 at = ownerTransform->position + offset;
+  // A scene without the effect object shows nothing.
+  const std::shared_ptr<Framework::EfxObject> shown =
+      Framework::EfxManager::Instance().Play(effect, at, lifetime, animation).lock();
+  if (!shown) return;
+  shown->Attach(ownerTransform, offset);
+  if (shown->object) shown->object->GetTransform().position = at;
+  emote = shown;
+}
+
+void NPC::ClearEmote() {
+  const std::shared_ptr<Framework::EfxObject> shown = emote.lock();
+  // A bubble that ran out may already be showing over another guest.
+  if (shown && shown->Follows(owner)) shown->Stop();
+}

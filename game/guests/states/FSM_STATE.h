@@ -1,0 +1,45 @@
+#pragma once
+#include <string>
+
+#include "engine/core/Vector.h"
+
+namespace Framework {
+class Transform;
+}
+class Moveable;
+class NPC;
+class User;
+
+// One behaviour of a guest. The guest switches states through
+// NPC::ChangeState; a state's Enter runs on its first Run after the switch,
+// and its Exit runs at once when the guest leaves it.
+class FSM_STATE {
+ public:
+  explicit FSM_STATE(NPC* owner) : owner(owner) {}
+  virtual ~FSM_STATE() = default;
+  FSM_STATE(const FSM_STATE&) = delete;
+  FSM_STATE& operator=(const FSM_STATE&) = delete;
+
+  // Caches the guest's User, Moveable and transform.
+  virtual void Initialize();
+  virtual void Enter() {}
+  virtual void Execute() {}
+  virtual void Exit() {}
+  // Once per frame for the current state; nothing for a guest without a
+  // User or a Moveable.
+  void Run();
+
+  User* user = nullptr;
+  NPC* owner;
+  Moveable* moveable = nullptr;
+  Framework::Transform* transform = nullptr;
+  bool entered = false;
+  bool leaving = false;
+
+ protected:
+  Math::Vec3 Position() const;
+  // Plays the directional variant of animation facing direction.
+  void Face(const Math::Vec3& direction, const std::string& animation);
+  void ChangeState(int next);
+  static float FrameTime();
+};

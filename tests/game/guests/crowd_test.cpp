@@ -1,0 +1,275 @@
+// The crowd driven through the real factory, physics, effects and audio:
+// a two-minute party with its invariants, and the guest rules that can hide
+// a lasting fault (a frozen guest, a miscounted panic, a locked Detective).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "engine/app/EngineWiring.h"
+#include "engine/audio/AudioManager.h"
+#include "engine/core/Engine.h"
+#include "engine/core/GameObjectFactory.h"
+#include "engine/core/SceneManager.h"
+#include "engine/graphics/EfxManager.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/physics/AABB.h"
+#include "engine/physics/Body.h"
+#include "engine/physics/MapperFF.h"
+#include "engine/physics/Physics.h"
+#include "engine/platform/Platform.h"
+#include "game/GameComponents.h"
+#include "game/guests/EntranceStarter.h"
+#include "game/guests/NPC.h"
+#include "game/guests/NPCManager.h"
+#include "game/guests/states/FSM_PANIC.h"
+#include "support/GameTestSupport.h"
+#include "support/RecordingAudioDevice.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+using Framework::GameObject;
+using TestSupport::TestProp;
+constexpr float kFrame = 1.0f / 60.0f;
+
+class Entrance : public Framework::GameComponent, public EntranceStarter {
+ public:
+  explicit Entrance(GameObject* owner) : GameComponent(owner) {}
+  void Deserialize(Framework::XMLSerializer&) override {}
+  std::string GetTypeName() override { return "Entrance"; }
+  GameComponent* Clone(GameObject* newOwner) override { return new Entrance(newOwner); }
+  void StartEntrance() override { ++starts; }
+  int starts = 0;
+};
+
+class CrowdTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    Platform::SeedRandom(1234);
+    Framework::WireEngine();
+    scenes.Shutdown();
+    scenes.Initialize();
+    factory.Initialize();
+    RegisterGameComponents(factory);
+    if (!audio) {
+      auto device = std::make_unique<TestSupport::RecordingAudioDevice>();
+      audio = device.get();
+      Framework::GetAudioManager().UseDevice(std::move(device));
+      Framework::GetAudioManager().Initialize();
+    }
+    GetMapperFF().Load(MapperFF::kDefaultPath, 1280, 720);
+    for (const char* effect : {"Emote", "Panic"}) Build(std::string("Resources/archetypes/") + effect + ".xml");
+    Framework::EfxManager::Instance().SetScene(scenes.GetCurrentScene());
+    Framework::EfxManager::Instance().LoadSceneEffects();
+    GetNPCManager().ResetCounters();
+    GetNPCManager().MaxKills = 1000;
+    Framework::GetEngine().dt = kFrame;
+  }
+  void TearDown() override {
+    scenes.Shutdown();
+    Framework::GetPhysics().ClearScene();
+    Framework::EfxManager::Instance().Clear();
+    GetNPCManager().Clear();
+    Framework::GetEngine().dt = 0.0f;
+  }
+  GameObject& Build(const std::string& archetype) {
+    std::shared_ptr<GameObject> object = factory.CreateFromFile(archetype);
+    if (!object) throw std::runtime_error("no archetype " + archetype);
+    scenes.GetCurrentScene()->objects.push_back(object.get());
+    object->InitializeComponents();
+    return *object;
+  }
+  NPC& AddGuest(const Math::Vec3& at, const char* look = "NPCMale1") {
+    GameObject& object = Build(std::string("Resources/archetypes/Guest_") + look + ".xml");
+    object.GetTransform().position = object.GetComponent<Framework::Body>()->mPosition = at;
+    return *object.GetComponent<NPC>();
+  }
+  TestProp& AddProp(const Math::Vec3& at) {
+    std::shared_ptr<GameObject> object = factory.CreateEmptyObject(at, Math::Vec3(1, 1, 1), 0.0f);
+    object->SetTag("interactable");
+    auto box = std::make_shared<Framework::AABB>(object.get());
+    box->mRadiusX = box->mRadiusY = 30.0f;
+    object->AddComponent(box);
+    object->AddComponent(std::make_shared<TestProp>(object.get()));
+    scenes.GetCurrentScene()->objects.push_back(object.get());
+    object->InitializeComponents();
+    return *object->GetComponent<TestProp>();
+  }
+  Math::Vec3 WalkablePlace() {
+    for (;;) {
+      const Math::Vec3 at(Platform::Random() % 1100 - 550.0f, Platform::Random() % 560 - 280.0f, 0.0f);
+      if (GetMapperFF().IsWalkable(at.x, at.y)) return at;
+    }
+  }
+  void Frame() {
+    Framework::GetPhysics().Update(kFrame);
+    scenes.GetCurrentScene()->UpdateAll(kFrame);
+    Framework::EfxManager::Instance().Update();
+    factory.Update(kFrame);
+  }
+  static bool Finite(const Math::Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
+  TestSupport::ScopedTestBackend backend;
+  TestSupport::ScopedWorkingFolder root{CORVIDALE_SOURCE_ROOT};
+  Framework::SceneManager& scenes = Framework::GetSceneManager();
+  Framework::GameObjectFactory& factory = Framework::GetFactory();
+  static TestSupport::RecordingAudioDevice* audio;
+};
+TestSupport::RecordingAudioDevice* CrowdTest::audio = nullptr;
+
+TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
+  std::vector<NPC*> guests;
+  int sources = 0;
+  const char* looks[] = {"NPCMale1", "NPCMale2", "NPCFemale1"};
+  for (int i = 0; i < 40; ++i) {
+    guests.push_back(&AddGuest(WalkablePlace(), looks[i % 3]));
+    guests.back()->AddPanicSource = [&sources](int count) { sources += count; };
+  }
+  std::vector<TestProp*> props;
+  for (int i = 0; i < 6; ++i) props.push_back(&AddProp(WalkablePlace()));
+  props[0]->Sabotage();
+  props[1]->Sabotage();
+
+  std::map<NPC*, int> poisonedAt;
+  int deaths = 0, panics = 0, poisonDeaths = 0;
+  for (int frame = 0; frame < 120 * 60; ++frame) {
+    Frame();
+    int entered = 0;
+    deaths = 0;
+    for (NPC* guest : guests) {
+      const Math::Vec3& at = guest->GetOwnerTransform()->position;
+      ASSERT_TRUE(Finite(at) && Finite(guest->body->velocity)) << "frame " << frame;
+      if (guest->alive) {
+        ASSERT_TRUE(GetMapperFF().IsWalkable(at.x, at.y)) << at.x << "," << at.y;
+      }
+      deaths += guest->alive ? 0 : 1;
+      entered += static_cast<FSM_PANIC*>(guest->StateAt(NPC::kPanic))->countedAsSource ? 1 : 0;
+      if (guest->currentState == NPC::kPoisoned && guest->StateAt(NPC::kPoisoned)->entered && guest->alive &&
+          !poisonedAt.count(guest)) {
+        EXPECT_EQ(guest->sprite->colour, Math::Vec4(0, 1, 0, 1)) << "a poisoned guest turns green";
+        poisonedAt[guest] = frame;
+      }
+      // A guest scared out of its poisoning lives on (and stays green).
+      if (guest->alive && guest->currentState != NPC::kPoisoned && poisonedAt.count(guest)) poisonedAt[guest] = -1;
+      if (!guest->alive && poisonedAt.count(guest) && poisonedAt[guest] >= 0) {
+        const float seconds = (frame - poisonedAt[guest]) * kFrame;
+        EXPECT_GE(seconds, 2.0f);
+        EXPECT_LE(seconds, 5.0f + 2 * kFrame);
+        poisonedAt[guest] = -1;
+        ++poisonDeaths;
+      }
+    }
+    for (TestProp* prop : props) ASSERT_LE(prop->CountActiveUsers(), prop->maxUsers);
+    ASSERT_EQ(sources, entered) << "frame " << frame;
+    ASSERT_EQ(GetNPCManager().Kills, deaths);
+    panics = std::max(panics, entered);
+  }
+  EXPECT_GE(poisonDeaths, 1) << "the two sabotaged props poison their next users";
+  EXPECT_GT(panics, 0) << "the bodies scare passers-by";
+}
+
+TEST_F(CrowdTest, ABodyScaresOnePasserByPerFrameNearestFirstAndNeverTwice) {
+  NPC& body = AddGuest(Math::Vec3(0, 0, 0));
+  NPC& above = AddGuest(Math::Vec3(0, 100, 0));
+  NPC& right = AddGuest(Math::Vec3(100, 0, 0));
+  NPC& farther = AddGuest(Math::Vec3(-150, 0, 0));
+  NPC& away = AddGuest(Math::Vec3(0, -200, 0));
+  // Of two at the same distance the earlier in the crowd's order goes first.
+  NPC* first = GetNPCManager().FindNearestNPC(body.GetOwner());
+  ASSERT_EQ(first, std::min(&above, &right));
+  body.Die(NPC::kKilled);
+  const std::vector<NPC*> order = {first, first == &above ? &right : &above, &farther};
+  for (NPC* next : order) {
+    body.Update();
+    EXPECT_EQ(next->currentState, NPC::kPanic);
+    EXPECT_GE(next->panicTime, 4.0f);
+    EXPECT_LE(next->panicTime, 20.0f);
+  }
+  EXPECT_NE(away.currentState, NPC::kPanic) << "200 away is not close enough";
+  GetNPCManager().CalmAll();
+  for (int i = 0; i < 3; ++i) body.Update();
+  for (NPC* witness : order) EXPECT_NE(witness->currentState, NPC::kPanic) << "scared once per body";
+}
+
+TEST_F(CrowdTest, PanicCountsItsSourceOnceAndAZeroFreezeEndsAtOnce) {
+  NPC& guest = AddGuest(Math::Vec3(0, 0, 0));
+  int sources = 0;
+  guest.AddPanicSource = [&sources](int count) { sources += count; };
+  guest.Panic(5.0f);
+  guest.Panic(6.0f);  // again before the first Run: no source was added yet
+  EXPECT_EQ(sources, 0);
+  guest.Update();
+  EXPECT_EQ(sources, 1);
+  guest.Panic(3.0f);
+  guest.Update();
+  EXPECT_EQ(sources, 1) << "a new panic leaves and re-enters";
+  for (int i = 0; i < 4 * 60 && guest.currentState == NPC::kPanic; ++i) Frame();
+  EXPECT_EQ(guest.currentState, NPC::kIdle) << "the panic runs down after the freeze";
+  EXPECT_EQ(sources, 0);
+  Platform::SeedRandom(0);  // rand() gives 0 first: a freeze of no time
+  guest.Panic(1.0f);
+  guest.Update();
+  EXPECT_TRUE(static_cast<FSM_PANIC*>(guest.StateAt(NPC::kPanic))->freezeTimer.done) << "not frozen for good";
+}
+
+TEST_F(CrowdTest, KillsReachTheTargetWithTheKillersMusicAndDeadUsersFreeTheProp) {
+  GetNPCManager().MaxKills = 2;
+  TestProp& dish = AddProp(Math::Vec3(0, 0, 0));
+  NPC& eater = AddGuest(Math::Vec3(40, 0, 0));
+  NPC& waiting = AddGuest(Math::Vec3(-40, 0, 0));
+  dish.Use(eater.user);
+  EXPECT_EQ(dish.Use(waiting.user).kind, "full");
+  eater.GetOwner()->GetComponent<Framework::Body>()->velocity = Math::Vec3(5, 0, 0);
+  eater.Die(NPC::kKilled);
+  EXPECT_EQ(eater.body->velocity, Math::Vec3(0, 0, 0)) << "a body does not slide";
+  EXPECT_FALSE(GetNPCManager().roundOver);
+  EXPECT_EQ(dish.Use(waiting.user).kind, "eat") << "the dead guest no longer blocks the dish";
+  waiting.Die(NPC::kKilled);
+  EXPECT_TRUE(GetNPCManager().roundOver);
+  const Framework::AudioManager& manager = Framework::GetAudioManager();
+  EXPECT_TRUE(audio->At(manager.musicChannel).path.find("Victory_Killer") != std::string::npos);
+  EXPECT_TRUE(audio->Audible(manager.musicChannel));
+}
+
+TEST_F(CrowdTest, TheForcedGuestAlwaysLetsTheDetectiveIn) {
+  std::shared_ptr<GameObject> start = factory.CreateEmptyObject(Math::Vec3(0, 0, 0), Math::Vec3(1, 1, 1), 0.0f);
+  start->SetName("DetectiveStart");
+  auto entrance = std::make_shared<Entrance>(start.get());
+  start->AddComponent(entrance);
+  scenes.GetCurrentScene()->objects.push_back(start.get());
+  AddProp(Math::Vec3(300, 0, 0));
+
+  NPC& calmed = AddGuest(Math::Vec3(0, 0, 0));
+  calmed.ChangeState(NPC::kForceInteract);
+  Frame();
+  calmed.Calm(Math::Vec3(10, 0, 0), 1.0f);
+  EXPECT_EQ(entrance->starts, 1) << "calmed on the way";
+
+  NPC& killed = AddGuest(Math::Vec3(-400, 0, 0));
+  killed.ChangeState(NPC::kForceInteract);
+  killed.Die(NPC::kKilled);
+  EXPECT_EQ(entrance->starts, 2) << "killed before its first step";
+
+  NPC& walker = AddGuest(Math::Vec3(450, 0, 0));
+  walker.ChangeState(NPC::kForceInteract);
+  for (int i = 0; i < 15 * 60 && walker.alive; ++i) Frame();
+  EXPECT_FALSE(walker.alive) << "walks, eats, runs back and dies";
+  EXPECT_EQ(entrance->starts, 3) << "once, not again at its death";
+
+  std::shared_ptr<GameObject> boxless = factory.CreateEmptyObject(Math::Vec3(0, -300, 0), Math::Vec3(1, 1, 1), 0.0f);
+  boxless->SetTag("interactable");
+  scenes.GetCurrentScene()->objects.push_back(boxless.get());
+  NPC& stuck = AddGuest(Math::Vec3(0, -290, 0));
+  stuck.ChangeState(NPC::kForceInteract);
+  Frame();
+  EXPECT_EQ(entrance->starts, 4) << "a target without a box goes straight to the entrance";
+  EXPECT_EQ(stuck.currentState, NPC::kIdle);
+}
+
+}  // namespace

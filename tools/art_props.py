@@ -20,13 +20,14 @@ WOOD = hex_colour("8a5a32")
 # ---- Effects ------------------------------------------------------------------------------------
 
 def bubble(ctx, w, h, bob):
-    """A speech bubble filling a w x h frame, its tail at the bottom left."""
+    """A speech bubble filling a w x h frame. Guests show it up and to the
+    left of their head, so its tail points down to the right."""
     ctx.save()
     ctx.translate(0, bob)
     rounded_rect(ctx, 3, 3, w - 6, h - 14, 9)
-    ctx.move_to(10, h - 12.5)
-    ctx.line_to(7, h - 4)
-    ctx.line_to(19, h - 12.5)
+    ctx.move_to(w - 19, h - 12.5)
+    ctx.line_to(w - 5, h - 3)
+    ctx.line_to(w - 10, h - 12.5)
     ctx.close_path()
     fill_outline(ctx, CREAM, 1.6)
     ctx.restore()

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <regex>
 #include <set>
@@ -34,7 +33,7 @@ const fs::path kSourceRoot = CORVIDALE_SOURCE_ROOT;
 // lists are relative to that root) and collects every name that fails.
 class DataNames {
  public:
-  explicit DataNames(const fs::path& root) : root_(root), cwd_(root) {
+  explicit DataNames(const fs::path& root) : cwd_(root) {
     for (const char* list : {"Resources/texture.xml", "Resources/ui_textures.xml"}) {
       // A later list replaces a texture of the same name, as in the registry.
       for (Framework::TextureEntry& entry : Framework::ReadTextureList(list)) entries_[entry.name] = entry;
@@ -196,7 +195,6 @@ class DataNames {
     }
   }
 
-  fs::path root_;
   ScopedWorkingFolder cwd_;
   std::map<std::string, Framework::TextureEntry> entries_;
   std::map<std::string, Framework::AudioEntry> sounds_, music_;

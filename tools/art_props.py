@@ -7,7 +7,7 @@ import math
 import random
 
 from art_common import (OUTLINE, Animation, ellipse, fill_outline, hex_colour, mix, paint_colour, polygon,
-                        rounded_rect, shade, star_path, stroke_line)
+                        rounded_rect, shade, smooth_polygon, star_path, stroke_line)
 
 WHITE = (1.0, 1.0, 1.0)
 CREAM = hex_colour("fbf6ea")
@@ -169,36 +169,58 @@ def explosion(step, frames=8):
 
 
 def siren(step):
-    """A police light: the lit half swaps between red and blue."""
+    """The police car that brings the Detective: seen from the side, facing
+    right (it drives in from the left), its roof light flashing red and blue
+    and its wheels turning."""
     def draw(ctx):
         red, blue = hex_colour("ff2a2a"), hex_colour("2a6aff")
-        lit = red if step % 2 == 0 else blue
-        glow_x = 16 if step % 2 == 0 else 32
-        for r, a in ((20, 0.18), (13, 0.3)):
-            ctx.arc(glow_x, 20, r, 0, 2 * math.pi)
-            paint_colour(ctx, lit, a * (1.0 if step < 2 else 0.7))
+        lit_red = step % 2 == 0
+        glow = red if lit_red else blue
+        glow_x = 41 if lit_red else 53
+        for r, a in ((22, 0.16), (13, 0.28)):
+            ctx.arc(glow_x, 15, r, 0, 2 * math.pi)
+            paint_colour(ctx, glow, a)
             ctx.fill()
-        rounded_rect(ctx, 8, 30, 32, 8, 2)
-        fill_outline(ctx, hex_colour("3a3a44"), 1.2)
-        ctx.new_sub_path()
-        ctx.arc(24, 30, 13, math.pi, 2 * math.pi)
-        ctx.close_path()
-        fill_outline(ctx, hex_colour("e8e8f0"), 1.2)
-        ctx.save()
-        ctx.new_sub_path()
-        ctx.arc(24, 30, 12, math.pi, 2 * math.pi)
-        ctx.close_path()
-        ctx.clip()
-        ctx.rectangle(10, 16, 14, 14)
-        paint_colour(ctx, red, 1.0 if step % 2 == 0 else 0.45)
+        ellipse(ctx, 48, 58, 42, 4)
+        paint_colour(ctx, (0, 0, 0), 0.25)
         ctx.fill()
-        ctx.rectangle(24, 16, 14, 14)
-        paint_colour(ctx, blue, 1.0 if step % 2 else 0.45)
+        # Body: black bonnet and boot, white doors, a light blue cabin.
+        smooth_polygon(ctx, [(4, 50), (4, 38), (24, 34), (32, 21), (66, 21), (76, 34), (92, 37), (92, 50)], 0.2)
+        fill_outline(ctx, hex_colour("1c1c24"), 1.5)
+        polygon(ctx, [(27, 35), (72, 35), (72, 49), (27, 49)])
+        paint_colour(ctx, hex_colour("f4f4f0"))
         ctx.fill()
-        ellipse(ctx, 19, 22, 3, 2)
-        paint_colour(ctx, WHITE, 0.7)
+        polygon(ctx, [(34, 24), (48, 24), (48, 34), (28, 34)])
+        fill_outline(ctx, hex_colour("9ad0f0"), 1.0)
+        polygon(ctx, [(51, 24), (64, 24), (71, 34), (51, 34)])
+        fill_outline(ctx, hex_colour("9ad0f0"), 1.0)
+        stroke_line(ctx, [(49.5, 35), (49.5, 49)], 1.0, OUTLINE)
+        star_path(ctx, 40, 42, 4, 1.8)
+        fill_outline(ctx, GOLD, 0.6)
+        ctx.rectangle(88, 39, 4, 4)
+        paint_colour(ctx, hex_colour("fff4a0"))
         ctx.fill()
-        ctx.restore()
+        ctx.rectangle(4, 40, 3, 4)
+        paint_colour(ctx, hex_colour("d02020"))
+        ctx.fill()
+        # Roof light bar.
+        rounded_rect(ctx, 38, 15, 20, 6, 2)
+        fill_outline(ctx, hex_colour("3a3a44"), 1.0)
+        ctx.rectangle(39, 16, 9, 4)
+        paint_colour(ctx, red, 1.0 if lit_red else 0.35)
+        ctx.fill()
+        ctx.rectangle(48, 16, 9, 4)
+        paint_colour(ctx, blue, 0.35 if lit_red else 1.0)
+        ctx.fill()
+        for x in (24, 72):
+            ctx.arc(x, 50, 8.5, 0, 2 * math.pi)
+            fill_outline(ctx, hex_colour("202024"), 1.2)
+            ctx.arc(x, 50, 4, 0, 2 * math.pi)
+            paint_colour(ctx, hex_colour("b8bcc4"))
+            ctx.fill()
+            turn = step * math.pi / 4
+            stroke_line(ctx, [(x - 3.5 * math.cos(turn), 50 - 3.5 * math.sin(turn)),
+                              (x + 3.5 * math.cos(turn), 50 + 3.5 * math.sin(turn))], 1.2, hex_colour("5a5c64"))
     return draw
 
 
@@ -221,7 +243,7 @@ def effect_textures():
         "Panic": [Animation("Panic", 40, 48, [panic_mark(s) for s in range(2)])],
         "faint_efx": [Animation("Faint", 64, 36, [faint_stars(s) for s in range(4)])],
         "explosion_efx": [Animation("Explode", 128, 128, [explosion(s) for s in range(8)])],
-        "Siren": [Animation("Siren", 48, 40, [siren(s) for s in range(4)])],
+        "Siren": [Animation("Siren", 96, 64, [siren(s) for s in range(4)])],
         "Sparkle": [Animation("Default", 16, 16, [sparkle])],
     }
 

@@ -19,7 +19,8 @@ Names the code relies on (one texture each, animations inside):
   give their sprites the size 96 x 96 (the figures stand about 74 px tall).
 - Effects: "Emote" (Happy, Dots, Food; 48 x 48), "Panic" (Panic; 40 x 48),
   "faint_efx" (Faint; 64 x 36), "explosion_efx" (Explode; 128 x 128),
-  "Siren" (Siren; 48 x 40), "Sparkle" (one 16 x 16 image).
+  "Siren" (Siren: the police car with its flashing light, facing right;
+  96 x 64), "Sparkle" (one 16 x 16 image).
 - Dishes "Food_Buffet" (112 x 72), "Food_Punchbowl" (64 x 64), "Food_Cake"
   (64 x 72): Normal, Sabotaged, Interact, InteractSabotaged.
 - Furniture "Jukebox" (64 x 96), "PoolTable" (128 x 80), "Piano" (112 x 96):

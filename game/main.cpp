@@ -1,15 +1,10 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "engine/app/EngineWiring.h"
 #include "engine/core/Engine.h"
-#include "engine/core/GameObjectFactory.h"
-#include "engine/core/SceneManager.h"
 #include "engine/core/WindowsSystem.h"
 #include "engine/platform/Platform.h"
-#include "game/GameComponents.h"
-#include "game/GameSceneSteps.h"
-#include "game/match/Roles.h"
+#include "game/GameStart.h"
 #include "game/scenes/GameScenes.h"
 
 namespace {
@@ -34,22 +29,13 @@ int main(int, char** argv) {
     std::cerr << "Error: no Resources folder beside the game or in its source tree" << std::endl;
   Platform::SetBackend(Platform::CreateSdlBackend());
 
-  // The window exists before the engine takes its first tick count, so the
-  // second frame's dt spans the whole start-up.
+  StartGame();
   Framework::WindowsSystem& window = Framework::GetWindowsSystem();
   Framework::Engine& engine = Framework::GetEngine();
-  Framework::WireEngine();
-  Framework::RegisterSystems(engine);
-  engine.Initialize();
-  RegisterGameComponents(Framework::GetFactory());
-  InstallGameSceneSteps(Framework::GetSceneManager());
-
-  window.Show();
   window.SetFullscreen(false);
   Platform::Current().ShowCursor(false);
   window.SetFullscreen(true);
 
-  InstallRoleCheck();
   AddGameScenes();
   engine.GameLoop();
 

@@ -1,4 +1,4 @@
-// The image fader's steps, timed by the engine's frame time in steps of 0.25 s.
+// The image fader's steps, timed by the engine's frame time in quarter seconds.
 #include <gtest/gtest.h>
 
 #include "engine/core/Engine.h"
@@ -11,72 +11,49 @@
 
 namespace {
 
-std::string Image(const std::string& name, const std::string& times) { return "<" + name + ">" + times + "</" + name + ">"; }
-const std::string kExampleTimes =
-    "<warmupTime float=\"0.5\"/><fadeInTime float=\"1\"/><stayTime float=\"2\"/><fadeOutTime float=\"1\"/>";
+const std::string kTimes = "<warmupTime float=\"0.5\"/><fadeInTime float=\"1\"/><stayTime float=\"2\"/><fadeOutTime float=\"1\"/>";
 
 class ImageFaderTest : public TestSupport::UIFixture {
  protected:
-  void SetUp() override {
-    UIFixture::SetUp();
+  ImageFader& Fader(const std::string& images, const std::string& sprite = "<Sprite/>") {
     RegisterGameComponents(Framework::GetFactory());
     Framework::GetEngine().dt = 0.25f;
+    return *Build("<Enabled bool=\"true\"/><Name string=\"Fader\"/><Tag string=\"splash\"/>" + sprite +
+                  "<ImageFader><ImageList>" + images + "</ImageList></ImageFader>")->GetComponent<ImageFader>();
   }
-  ImageFader& Fader(const std::string& images, bool withSprite = true) {
-    const std::string sprite = withSprite ? "<Sprite><textureID string=\"blank\"/></Sprite>" : "";
-    Framework::GameObject* object = Build("<Enabled bool=\"true\"/><Name string=\"Fader\"/><Tag string=\"splash\"/>" +
-                                          sprite + "<ImageFader><ImageList>" + images + "</ImageList></ImageFader>");
-    return *object->GetComponent<ImageFader>();
-  }
-  // The fader's alpha after the given number of quarter-second frames.
   float Run(ImageFader& fader, int frames) {
     for (int i = 0; i < frames; ++i) fader.Update();
     return fader.sprite->colour.w;
   }
 };
 
-TEST_F(ImageFaderTest, OneImageWaitsFadesInStaysAndFadesOut) {
-  ImageFader& fader = Fader(Image("blank", kExampleTimes));
+TEST_F(ImageFaderTest, EachImageWaitsFadesInStaysAndFadesOutAndZeroTimesLastASecond) {
+  ImageFader& fader = Fader("<blank>" + kTimes + "</blank><no_such_texture><stayTime float=\"0\"/></no_such_texture>"
+                            "<blank><fadeInTime float=\"-3\"/></blank>");
   EXPECT_FLOAT_EQ(Run(fader, 2), 0.0f) << "0.5 s unseen";
-  EXPECT_FLOAT_EQ(Run(fader, 2), 0.5f) << "half way up after 0.5 s of its 1 s fade-in";
-  EXPECT_FLOAT_EQ(Run(fader, 2), 1.0f);
-  EXPECT_FLOAT_EQ(Run(fader, 8), 1.0f) << "stays 2 s";
-  EXPECT_FLOAT_EQ(Run(fader, 3), 0.25f);
-  EXPECT_FALSE(fader.finished);
-  EXPECT_FLOAT_EQ(Run(fader, 1), 0.0f);
-  EXPECT_TRUE(fader.finished) << "in the frame the fade-out completes";
-}
-
-TEST_F(ImageFaderTest, ZeroTimesLastASecondAndMissingTimesRepeatTheImageBefore) {
-  ImageFader& fader = Fader(Image("blank", kExampleTimes) + Image("no_such_texture", "<stayTime float=\"0\"/>") +
-                            Image("blank", "<fadeInTime float=\"-3\"/>"));
-  ASSERT_EQ(fader.images.size(), 3u);
-  EXPECT_FLOAT_EQ(fader.images[1]->warmupTime, 0.5f);
-  EXPECT_FLOAT_EQ(fader.images[2]->stayTime, 0.0f);
-  EXPECT_FLOAT_EQ(fader.images[2]->fadeInTime, 0.0f) << "a negative time counts as 0";
-  Run(fader, 18 + 2 + 4);
+  EXPECT_FLOAT_EQ(Run(fader, 2), 0.5f) << "half way through its 1 s fade-in";
+  EXPECT_FLOAT_EQ(Run(fader, 10), 1.0f) << "then 2 s at full";
+  EXPECT_FLOAT_EQ(Run(fader, 4), 0.0f) << "and 1 s back to nothing";
   EXPECT_EQ(fader.sprite->textureID, "no_such_texture") << "an unknown texture still runs its times";
-  EXPECT_FLOAT_EQ(Run(fader, 3), 1.0f) << "its stay of 0 lasts a whole second";
-  Run(fader, 1 + 4 + 2 + 4 + 4 + 3);
+  EXPECT_FLOAT_EQ(fader.images[1]->warmupTime, 0.5f) << "a missing time repeats the image before";
+  EXPECT_FLOAT_EQ(fader.images[2]->fadeInTime, 0.0f) << "a negative time counts as 0";
+  EXPECT_FLOAT_EQ(Run(fader, 2 + 4 + 3), 1.0f) << "a stay of 0 lasts a whole second";
+  Run(fader, 1 + 4 + 14 - 1);
   EXPECT_FALSE(fader.finished);
   Run(fader, 1);
-  EXPECT_TRUE(fader.finished);
+  EXPECT_TRUE(fader.finished) << "in the frame the last fade-out completes";
 }
 
-TEST_F(ImageFaderTest, PausedGameHoldsTheAlphaAndFaderWithoutSpriteOrImagesFinishesAtOnce) {
+TEST_F(ImageFaderTest, PausedGameHoldsTheAlphaAndNoSpriteOrNoImagesFinishAtOnce) {
   TestSupport::ScopedWorkingFolder inTemp(temp.Path());
-  Framework::SceneManager& scenes = Framework::GetSceneManager();
-  scenes.LoadScene("fadertest");
-  ImageFader& fader = Fader(Image("blank", kExampleTimes));
+  Framework::GetSceneManager().LoadScene("fadertest");
+  ImageFader& fader = Fader("<blank>" + kTimes + "</blank>");
   Run(fader, 3);
   Framework::GetEngine().paused = true;
-  scenes.GetCurrentScene()->UpdateAll(0.25f);
-  EXPECT_FLOAT_EQ(fader.sprite->colour.w, 0.25f);
+  Framework::GetSceneManager().GetCurrentScene()->UpdateAll(0.25f);
   Framework::GetEngine().paused = false;
-  scenes.GetCurrentScene()->UpdateAll(0.25f);
-  EXPECT_FLOAT_EQ(fader.sprite->colour.w, 0.5f);
-
-  for (ImageFader* empty : {&Fader(Image("blank", kExampleTimes), false), &Fader("")}) {
+  EXPECT_FLOAT_EQ(fader.sprite->colour.w, 0.25f);
+  for (ImageFader* empty : {&Fader("<blank>" + kTimes + "</blank>", ""), &Fader("")}) {
     EXPECT_TRUE(empty->finished);
     EXPECT_FALSE(empty->enabled);
   }

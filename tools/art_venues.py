@@ -20,7 +20,7 @@ MID_Y = (WALL + FLOOR_H - EDGE) / 2
 # ---- Floors -----------------------------------------------------------------------------------------
 
 def manor_floor():
-    """Honey oak planks, a deep teal carpet with a gold border; wallpaper and
+    """Honey oak planks, a plum carpet with a gold border; wallpaper and
     wainscot along the top, panelled edges."""
     image = surface(FLOOR_W, FLOOR_H, opaque=True)
     ctx = context(image)
@@ -44,7 +44,7 @@ def manor_floor():
             paint_colour(ctx, shade(oak, 0.55))
             ctx.stroke()
             x += length
-    carpet, gold = hex_colour("1f4a5c"), hex_colour("c89a3a")
+    carpet, gold = hex_colour("4e2c5e"), hex_colour("c89a3a")
     top, bottom = WALL + 50, FLOOR_H - EDGE - 50
     rounded_rect(ctx, 150, top - 10, 980, bottom - top + 20, 10)
     paint_colour(ctx, shade(carpet, 0.7))

@@ -91,9 +91,17 @@ class DataNames {
     for (const fs::path& file : files) CheckArchetype(file);
   }
 
-  // Names the code passes as literals: played sounds and music, set textures.
+  // Names the code passes as literals: played sounds and music, set
+  // textures, and effects shown with an animation ("Emote" with "Happy"),
+  // which must be an effect object of the archetypes whose texture has it.
+  // Run after CheckArchetypes, which collects the effect objects.
   void CheckCodeLiterals(const std::vector<fs::path>& folders) {
     static const std::regex kCall(R"re(\b(PlaySound|PlayBGM|PlayDrum|SetTexture)\(\s*"([^"]+)")re");
+    // An emote names only its animation; a shown or played effect names the
+    // effect and then (as the next or the last argument) the animation.
+    static const std::regex kEmote(R"re(\bShowEmote\(\s*"([^"]+)"\s*\))re");
+    static const std::regex kEffect(R"re(\bShowEffect\(\s*"([^"]+)"\s*,\s*"([^"]*)")re");
+    static const std::regex kPlay(R"re(EfxManager::Instance\(\)\.Play\(\s*"([^"]+)"[^;]*?,\s*"([^"]*)"\s*\))re");
     for (const fs::path& folder : folders) {
       if (!fs::exists(folder)) continue;
       for (const auto& item : fs::recursive_directory_iterator(folder)) {
@@ -108,11 +116,28 @@ class DataNames {
             problems_.push_back(where + ": no music \"" + name + "\"");
           }
         }
+        for (std::sregex_iterator it(text.begin(), text.end(), kEmote), end; it != end; ++it) {
+          CheckEffect(item.path().string(), "Emote", (*it)[1]);
+        }
+        for (const std::regex* call : {&kEffect, &kPlay}) {
+          for (std::sregex_iterator it(text.begin(), text.end(), *call), end; it != end; ++it) {
+            CheckEffect(item.path().string(), (*it)[1], (*it)[2]);
+          }
+        }
       }
     }
   }
 
  private:
+  void CheckEffect(const std::string& where, const std::string& effect, const std::string& animation) {
+    const auto object = effectTextures_.find(effect);
+    if (object == effectTextures_.end()) {
+      problems_.push_back(where + ": no effect object \"" + effect + "\" tagged \"efx\"");
+    } else {
+      CheckTexture(where + " " + effect, object->second, animation);
+    }
+  }
+
   void AddIndexed(const fs::path& index, std::set<fs::path>& files) {
     std::vector<std::string> entries;
     Framework::ReadSceneIndex(index.string(), entries);
@@ -149,9 +174,12 @@ class DataNames {
       problems_.push_back(where + ": not a readable XML document");
       return;
     }
-    for (TiXmlElement* c = Framework::GetFirstChildElement(reader.GetCursor()); c; c = c->NextSiblingElement()) {
+    TiXmlElement* root = reader.GetCursor();
+    const bool effect = Field(root, "Tag") == "efx";
+    for (TiXmlElement* c = Framework::GetFirstChildElement(root); c; c = c->NextSiblingElement()) {
       const std::string kind = c->ValueStr();
       const std::string at = where + " " + kind;
+      if (effect && kind == "Sprite") effectTextures_[Field(root, "Name")] = Field(c, "textureID", "blank");
       if (kind == "Sprite") CheckTexture(at, Field(c, "textureID", "blank"), Field(c, "currentAnimSet"));
       if (kind == "ParticleEmitter") CheckTexture(at, Field(c, "textureID"));
       if (kind == "UIImage") CheckTexture(at, Field(c, "textureID"), Field(c, "animSet"));
@@ -161,7 +189,7 @@ class DataNames {
           CheckTexture(at, Field(c, "textureSet"), Field(c, state));
         }
       }
-      if (kind == "UIImage" && Field(reader.GetCursor(), "Name").find("Knob") != std::string::npos) {
+      if (kind == "UIImage" && Field(root, "Name").find("Knob") != std::string::npos) {
         CheckKnobLooks(at, Field(c, "textureID"), Field(c, "animSet"));
       }
       if (kind != "UIButtonlist") continue;
@@ -198,6 +226,7 @@ class DataNames {
   ScopedWorkingFolder cwd_;
   std::map<std::string, Framework::TextureEntry> entries_;
   std::map<std::string, Framework::AudioEntry> sounds_, music_;
+  std::map<std::string, std::string> effectTextures_;  // effect object name -> its sprite's texture
   std::vector<std::string> problems_;
 };
 
@@ -280,8 +309,13 @@ TEST(ArchetypeNames, TyposInArchetypesListsAndCodeAreReported) {
   root.Write("Resources/level/settings.xml", "<Settings><Sprite><textureID string=\"Nope\"/></Sprite></Settings>");
   ASSERT_TRUE(Framework::WriteSceneIndex((root.Path() / "Resources/level/level.scene").string(),
                                          {"../archetypes/guest.xml", "missing.xml"}));
+  root.Write("Resources/archetypes/Emote.xml", "<Object><Name string=\"Emote\"/><Tag string=\"efx\"/>"
+                                              "<Sprite><textureID string=\"Guest\"/></Sprite></Object>");
   root.Write("game/Thing.cpp", "void F() { audio.PlaySound(\"Punh\"); audio.PlayBGM(\"Level1\"); "
-                               "audio.PlayDrum(\"Level9Drum\"); sprite->SetTexture(\"Guest\"); }");
+                               "audio.PlayDrum(\"Level9Drum\"); sprite->SetTexture(\"Guest\"); }\n"
+                               "void G() { ShowEmote(\"IdleDown\"); ShowEmote(\"Hapy\"); "
+                               "ShowEffect(\"Panik\", \"\", 1); "
+                               "Framework::EfxManager::Instance().Play(\"Emote\", at, 2.0f, \"Wide\"); }");
 
   DataNames data(root.Path());
   data.CheckTextureLists();
@@ -293,12 +327,13 @@ TEST(ArchetypeNames, TyposInArchetypesListsAndCodeAreReported) {
         "no texture \"blank\"", "lists missing file missing.xml", "no sound \"Punh\"", "no music \"Level9Drum\"",
         "cannot read Resources/none.png", "animation \"Wide\" has no frames, leaves the image",
         "UIText: no texture \"ui_panle\"", "Sound: texture \"Guest\" has no animation \"IdleDownMuted\"",
-        "Full: texture \"Guest\" has no animation \"IdleDownHover\"", "no animation \"WideHover\""}) {
+        "Full: texture \"Guest\" has no animation \"IdleDownHover\"", "no animation \"WideHover\"",
+        "Emote: texture \"Guest\" has no animation \"Hapy\"", "no effect object \"Panik\" tagged \"efx\""}) {
     EXPECT_NE(all.find(expected), std::string::npos) << expected << " in" << all;
   }
   EXPECT_EQ(all.find("Nope"), std::string::npos) << "a settings file is not an archetype:" << all;
   EXPECT_EQ(all.find("Ignored"), std::string::npos) << "a toggle shows no hover state of its own:" << all;
-  EXPECT_EQ(data.Problems().size(), 13u) << all;
+  EXPECT_EQ(data.Problems().size(), 15u) << all;
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "engine/core/Engine.h"
 
+#include "engine/core/FramePacing.h"
 #include "engine/core/InputManager.h"
 #include "engine/platform/Platform.h"
 
@@ -52,6 +53,8 @@ bool Engine::RunFrame() {
   for (System* system : systems) system->Update(dt);
   DrawFrame();
   Platform::Current().SwapBuffers();
+  // The wait belongs to the frame, so dt stays the time from frame to frame.
+  WaitOutFrame(Platform::Current(), previousTicks);
   currentTicks = Platform::Ticks();
   dt = static_cast<float>(static_cast<double>(currentTicks - previousTicks)) /
        static_cast<float>(Platform::kTicksPerSecond);

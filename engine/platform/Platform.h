@@ -95,7 +95,14 @@ class Backend {
   // OpenGL.
   virtual bool CreateGLContext() = 0;
   virtual void* GetGLProcAddress(const char* name) = 0;
-  virtual void SetSwapInterval(int interval) = 0;
+  // True when the driver took the interval. An interval of 1 that it took
+  // makes every swap wait for the display's refresh.
+  virtual bool SetSwapInterval(int interval) = 0;
+  virtual bool SwapWaitsForDisplay() const = 0;
+  // The refresh rate of the window's display in Hz; 0 when it does not say.
+  virtual int RefreshRate() = 0;
+  // Returns once the tick clock has reached ticks (at once when it has).
+  virtual void WaitUntil(uint64_t ticks) = 0;
   virtual void SwapBuffers() = 0;
   virtual void DestroyGLContext() = 0;
   virtual bool HasGLContext() const = 0;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <thread>
 
 #include "engine/platform/LeakCheck.h"
 
@@ -243,9 +244,23 @@ void* SdlBackend::GetGLProcAddress(const char* name) {
   return glContext_ != nullptr ? SDL_GL_GetProcAddress(name) : nullptr;
 }
 
-void SdlBackend::SetSwapInterval(int interval) {
-  // A driver that cannot sync keeps its own setting.
-  if (glContext_ != nullptr) SDL_GL_SetSwapInterval(interval);
+bool SdlBackend::SetSwapInterval(int interval) {
+  // A driver that cannot sync refuses and keeps its own setting.
+  const bool taken = glContext_ != nullptr && SDL_GL_SetSwapInterval(interval) == 0;
+  if (taken) swapWaits_ = interval == 1;
+  return taken;
+}
+
+int SdlBackend::RefreshRate() {
+  SDL_DisplayMode mode;
+  if (window_ == nullptr || SDL_GetWindowDisplayMode(window_, &mode) != 0) return 0;
+  return mode.refresh_rate;
+}
+
+void SdlBackend::WaitUntil(uint64_t ticks) {
+  const uint64_t now = Ticks();
+  if (ticks <= now) return;
+  std::this_thread::sleep_for(std::chrono::nanoseconds((ticks - now) * (1000000000 / kTicksPerSecond)));
 }
 
 void SdlBackend::SwapBuffers() {
@@ -253,6 +268,7 @@ void SdlBackend::SwapBuffers() {
 }
 
 void SdlBackend::DestroyGLContext() {
+  swapWaits_ = false;
   if (glContext_ == nullptr) return;
   SDL_GL_MakeCurrent(window_, nullptr);
   SDL_GL_DeleteContext(glContext_);

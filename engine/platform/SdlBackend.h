@@ -33,7 +33,10 @@ class SdlBackend : public Backend {
 
   bool CreateGLContext() override;
   void* GetGLProcAddress(const char* name) override;
-  void SetSwapInterval(int interval) override;
+  bool SetSwapInterval(int interval) override;
+  bool SwapWaitsForDisplay() const override { return swapWaits_; }
+  int RefreshRate() override;
+  void WaitUntil(uint64_t ticks) override;
   void SwapBuffers() override;
   void DestroyGLContext() override;
   bool HasGLContext() const override { return glContext_ != nullptr; }
@@ -59,6 +62,7 @@ class SdlBackend : public Backend {
   SdlInput input_;
   int cursorCount_ = 0;
   bool fullscreen_ = false;
+  bool swapWaits_ = false;
   int savedX_ = 0, savedY_ = 0, savedWidth_ = 0, savedHeight_ = 0;
   int gameWidth_ = 0, gameHeight_ = 0;
 };

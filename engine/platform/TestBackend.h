@@ -24,6 +24,10 @@ class TestBackend : public Backend {
   int fullscreenSwitches = 0;
   int gameModeCount = 0;     // display switched to the game's mode
   int desktopModeCount = 0;  // display switched back to the desktop mode
+  bool swapIntervalTaken = false;  // like a driver without vsync
+  bool swapWaits = false;
+  int refreshRate = 0;
+  int waitCount = 0;
 
   uint64_t Ticks() override { return ticks_; }
   bool CreateGameWindow(const std::string& title, int w, int h) override;
@@ -42,7 +46,17 @@ class TestBackend : public Backend {
   void GetMonitorSize(int& w, int& h) override { w = 1920; h = 1080; }
   bool CreateGLContext() override { return false; }
   void* GetGLProcAddress(const char*) override { return nullptr; }
-  void SetSwapInterval(int) override {}
+  bool SetSwapInterval(int interval) override {
+    swapWaits = interval == 1 && swapIntervalTaken;
+    return swapIntervalTaken;
+  }
+  bool SwapWaitsForDisplay() const override { return swapWaits; }
+  int RefreshRate() override { return refreshRate; }
+  // Waiting moves the clock on at once.
+  void WaitUntil(uint64_t ticks) override {
+    ++waitCount;
+    if (ticks > ticks_) ticks_ = ticks;
+  }
   void SwapBuffers() override { ++swapCount; }
   void DestroyGLContext() override {}
   bool HasGLContext() const override { return false; }

@@ -108,10 +108,22 @@ TEST_F(SdlBackendTest, ContextIsOpenGlThreeThreeWithEntryPointsLoadedAtRunTime) 
   getIntegerv(0x821B, &major);  // GL_MAJOR_VERSION
   getIntegerv(0x821C, &minor);  // GL_MINOR_VERSION
   EXPECT_GE(major * 10 + minor, 33);
-  backend->SetSwapInterval(1);
+  const bool synced = backend->SetSwapInterval(1);
+  EXPECT_EQ(backend->SwapWaitsForDisplay(), synced) << "only a swap interval the driver took paces the swaps";
   backend->SwapBuffers();
   backend->DestroyGLContext();
   EXPECT_FALSE(backend->HasGLContext());
+  EXPECT_FALSE(backend->SwapWaitsForDisplay());
+  EXPECT_GE(backend->RefreshRate(), 0);
+}
+
+TEST_F(SdlBackendTest, WaitUntilReturnsNoSoonerThanAskedAndAtOnceForThePast) {
+  const uint64_t start = backend->Ticks();
+  backend->WaitUntil(start + Platform::kTicksPerSecond / 50);
+  EXPECT_GE(backend->Ticks(), start + Platform::kTicksPerSecond / 50);
+  const uint64_t before = backend->Ticks();
+  backend->WaitUntil(before - Platform::kTicksPerSecond);
+  EXPECT_LT(backend->Ticks() - before, Platform::kTicksPerSecond) << "a time already past is not waited for";
 }
 
 TEST_F(SdlBackendTest, FullscreenCoversTheOriginAtTheConfiguredSizeAndLeavingRestores) {

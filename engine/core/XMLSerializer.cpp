@@ -1,10 +1,15 @@
 #include "engine/core/XMLSerializer.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/core/XmlShape.h"
 
 namespace Framework {
 
@@ -13,23 +18,21 @@ namespace {
 // Deeper than any archetype or list file needs, and shallow enough for
 // TinyXML, which parses and frees nested elements by recursion.
 constexpr int kMaxNesting = 1000;
+// Typed fields carry one attribute; TinyXML checks each new attribute
+// against all earlier ones of its element.
+constexpr int kMaxAttributes = 100;
+// Real archetypes and lists are a few KiB.
+constexpr std::uintmax_t kMaxDocumentBytes = 4u << 20;
 
-// How deep the elements of an XML text nest, counted from the tags alone.
-// Text that merely looks like a tag only makes the count larger.
-int NestingDepth(const std::string& text) {
-  int depth = 0;
-  int deepest = 0;
-  for (std::size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
-    const char next = at + 1 < text.size() ? text[at + 1] : '\0';
-    if (next == '/') {
-      --depth;
-    } else if (next != '?' && next != '!') {
-      deepest = std::max(deepest, ++depth);
-      const std::size_t close = text.find('>', at);
-      if (close != std::string::npos && close > at && text[close - 1] == '/') --depth;
-    }
-  }
-  return deepest;
+// Why a document is not handed to TinyXML; empty when it may be.
+std::string RefusalOf(const std::string& text) {
+  const XmlShape shape = MeasureXml(text);
+  if (shape.deepestNesting > kMaxNesting)
+    return "nests its elements more than " + std::to_string(kMaxNesting) + " deep";
+  if (shape.mostAttributes > kMaxAttributes)
+    return "gives an element more than " + std::to_string(kMaxAttributes) + " attributes";
+  if (shape.cutOffCharacter) return "ends inside a UTF-8 character";
+  return {};
 }
 
 // TinyXML takes a folder for a file of absurd size and recurses once per
@@ -37,13 +40,23 @@ int NestingDepth(const std::string& text) {
 bool LoadDocument(TiXmlDocument& document, const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(path, error)) return false;
-  std::ifstream file(path, std::ios::binary);
-  const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (NestingDepth(text) > kMaxNesting) {
-    std::cerr << "Error: " << path << " nests its elements more than " << kMaxNesting << " deep\n";
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  if (error) return false;
+  if (size > kMaxDocumentBytes) {
+    std::cerr << "Error: " << path << " is larger than " << (kMaxDocumentBytes >> 20) << " MiB\n";
     return false;
   }
-  return document.LoadFile(path);
+  std::ifstream file(path, std::ios::binary);
+  // Parsed from the text that was measured, so the file cannot change in between.
+  const std::string text = TinyXmlText(
+      std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>()));
+  const std::string refusal = RefusalOf(text);
+  if (!refusal.empty()) {
+    std::cerr << "Error: " << path << " " << refusal << "\n";
+    return false;
+  }
+  document.Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
+  return !document.Error();
 }
 
 // The element after current in document order, never leaving the subtree
@@ -84,6 +97,62 @@ void ParseText(const std::string& text, Math::Vec4& out) { out = ParseVec4Text(t
 
 }  // namespace
 
+// Where every element of a read document stands in document order, and where
+// its subtree ends. A search from an element covers one stretch of that
+// order (the element, its subtree, its later siblings and theirs), so each
+// named search is a lookup: a component that misses its fields costs no
+// walk over the rest of the file.
+class ElementIndex {
+ public:
+  explicit ElementIndex(TiXmlDocument& document) {
+    std::vector<std::size_t> open;  // the ancestors of the element being added
+    for (TiXmlElement* element = document.FirstChildElement(); element;
+         element = NextInDocumentOrder(element, &document)) {
+      const std::size_t at = order.size();
+      const std::size_t parent = PositionOf(element->Parent()->ToElement());
+      while (!open.empty() && open.back() != parent) Close(open, at);
+      element->SetUserData(reinterpret_cast<void*>(static_cast<std::uintptr_t>(at + 1)));
+      order.push_back(element);
+      ends.push_back(0);
+      byName[element->ValueStr()].push_back(at);
+      open.push_back(at);
+    }
+    while (!open.empty()) Close(open, order.size());
+  }
+
+  // Whether from belongs to this index (a search from elsewhere must walk).
+  bool Covers(const TiXmlElement* from) const { return PositionOf(from) != kNowhere; }
+
+  // The first element called name in from's stretch; null when none.
+  TiXmlElement* Find(const std::string& name, const TiXmlElement* from) const {
+    const auto named = byName.find(name);
+    if (named == byName.end()) return nullptr;
+    const std::size_t parent = PositionOf(from->Parent() ? from->Parent()->ToElement() : nullptr);
+    const std::size_t limit = parent == kNowhere ? order.size() : ends[parent];
+    const auto found = std::lower_bound(named->second.begin(), named->second.end(), PositionOf(from));
+    return found != named->second.end() && *found < limit ? order[*found] : nullptr;
+  }
+
+ private:
+  static constexpr std::size_t kNowhere = static_cast<std::size_t>(-1);
+
+  std::size_t PositionOf(const TiXmlElement* element) const {
+    if (!element) return kNowhere;
+    const auto stored = reinterpret_cast<std::uintptr_t>(element->GetUserData());
+    if (stored == 0 || stored > order.size() || order[stored - 1] != element) return kNowhere;
+    return stored - 1;
+  }
+
+  void Close(std::vector<std::size_t>& open, std::size_t end) {
+    ends[open.back()] = end;
+    open.pop_back();
+  }
+
+  std::vector<TiXmlElement*> order;
+  std::vector<std::size_t> ends;
+  std::unordered_map<std::string, std::vector<std::size_t>> byName;
+};
+
 // ---- XMLSerializer ----
 
 XMLSerializer::XMLSerializer() = default;
@@ -102,6 +171,7 @@ bool XMLSerializer::Open(const std::string& path, int openMode) {
   }
   good = LoadDocument(*document, path);
   if (!good) return false;
+  index = std::make_unique<ElementIndex>(*document);
   cursor = document->FirstChildElement();
   previous = cursor;
   return true;
@@ -112,6 +182,7 @@ void XMLSerializer::Close() {
   if (good && mode == kWrite && document) document->SaveFile(fileName);
   good = false;
   cursor = previous = componentElement = nullptr;
+  index.reset();
   document.reset();
 }
 
@@ -128,7 +199,8 @@ bool XMLSerializer::MoveToNextSibling() {
 
 bool XMLSerializer::FindElement(const std::string& name, TiXmlElement* from) {
   if (!from) return false;
-  TiXmlElement* found = SearchFrom(from, from->Parent(), name);
+  TiXmlElement* found =
+      index && index->Covers(from) ? index->Find(name, from) : SearchFrom(from, from->Parent(), name);
   if (!found) return false;
   cursor = found;
   return true;

@@ -16,6 +16,8 @@
 
 namespace Framework {
 
+class ElementIndex;
+
 class XMLSerializer : public Serializer {
  public:
   enum Mode { kRead = 0, kWrite = 1 };
@@ -47,8 +49,9 @@ class XMLSerializer : public Serializer {
   bool MoveToNextSibling();
 
   // Depth-first search of from, its subtree, then its following siblings
-  // and their subtrees. Found: the cursor moves there. The walk is a loop,
-  // so very long or deep documents cannot exhaust the stack.
+  // and their subtrees. Found: the cursor moves there. In a read document
+  // this is a lookup in the element index; otherwise a loop, so very long
+  // or deep documents cannot exhaust the stack.
   bool FindElement(const std::string& name, TiXmlElement* from);
 
   // A component's Deserialize brackets its field reads with these: field
@@ -65,6 +68,7 @@ class XMLSerializer : public Serializer {
   int mode = kRead;
   bool good = false;
   std::unique_ptr<TiXmlDocument> document;
+  std::unique_ptr<ElementIndex> index;  // read mode only
   TiXmlElement* cursor = nullptr;
   TiXmlElement* previous = nullptr;
   TiXmlElement* componentElement = nullptr;

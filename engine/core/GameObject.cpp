@@ -9,13 +9,33 @@ GameObject::GameObject(const Math::Vec3& position, const Math::Vec3& scale, floa
 
 GameObject::~GameObject() = default;
 
+void GameObject::SetName(const std::string& value) {
+  if (names) {
+    names->Add(value);
+    names->Remove(name);
+  }
+  name = value;
+}
+
+void GameObject::JoinNames(ObjectNames* joined) {
+  LeaveNames();
+  names = joined;
+  if (names) names->Add(name);
+}
+
+void GameObject::LeaveNames() {
+  if (names) names->Remove(name);
+  names = nullptr;
+}
+
 void GameObject::AddComponent(std::shared_ptr<GameComponent> component) {
   if (!component) return;
-  components.push_back(std::move(component));
-  std::stable_sort(components.begin(), components.end(),
-                   [](const std::shared_ptr<GameComponent>& a, const std::shared_ptr<GameComponent>& b) {
-                     return a->GetTypeId() < b->GetTypeId();
-                   });
+  const int typeId = component->GetTypeId();
+  auto place = std::upper_bound(components.begin(), components.end(), typeId,
+                                [](int id, const std::shared_ptr<GameComponent>& other) {
+                                  return id < other->GetTypeId();
+                                });
+  components.insert(place, std::move(component));
 }
 
 std::shared_ptr<GameComponent> GameObject::GetComponent(int typeId) const {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/core/GameComponent.h"
+#include "engine/core/ObjectNames.h"
 #include "engine/core/Transform.h"
 #include "engine/core/Vector.h"
 
@@ -28,12 +29,16 @@ class GameObject {
   std::string GetTag() const { return tag; }
   std::string GetName() const { return name; }
   void SetTag(const std::string& value) { tag = value; }
-  void SetName(const std::string& value) { name = value; }
+  void SetName(const std::string& value);
+  // The factory's name count follows this object's name while it holds it.
+  void JoinNames(ObjectNames* names);
+  void LeaveNames();
   uint32_t GetId() const { return id; }
   void SetId(uint32_t value) { id = value; }
   bool IsEnabled() const { return enabled; }
 
-  // Appends the component and re-sorts the list by type id.
+  // Inserts the component after every component whose type id is not
+  // larger, so the list stays sorted and equal ids keep their order.
   void AddComponent(std::shared_ptr<GameComponent> component);
   // First component with that id; the embedded transform is never returned.
   std::shared_ptr<GameComponent> GetComponent(int typeId) const;
@@ -60,6 +65,7 @@ class GameObject {
   Transform* transformPtr;
   std::string tag;
   std::string name;
+  ObjectNames* names = nullptr;
   bool enabled = true;
   std::vector<std::shared_ptr<GameComponent>> components;
   uint32_t id = 0;

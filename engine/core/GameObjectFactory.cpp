@@ -1,34 +1,22 @@
 #include "engine/core/GameObjectFactory.h"
 
 #include <iostream>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
 #include "engine/core/FileHelpers.h"
 #include "engine/core/XMLSerializer.h"
 #include "engine/core/SceneManager.h"
+#include "engine/core/WindowsSystem.h"
+#include "engine/core/Engine.h"
 
 namespace Framework {
 
 namespace {
 
-std::unordered_set<std::string> NamesOf(const std::map<uint32_t, std::shared_ptr<GameObject>>& objects) {
-  std::unordered_set<std::string> names;
-  for (const auto& entry : objects) names.insert(entry.second->GetName());
-  return names;
-}
-
-// The first of base (when allowed), base + separator + 1, base + separator + 2, ...
-// that is not among the taken names.
-std::string FirstFreeName(const std::unordered_set<std::string>& taken, const std::string& base,
-                          const std::string& separator) {
-  if (taken.count(base) == 0) return base;
-  for (unsigned long n = 1;; ++n) {
-    std::string candidate = base + separator + std::to_string(n);
-    if (taken.count(candidate) == 0) return candidate;
-  }
-}
+// Real archetypes hold a handful; each component's field searches may look
+// through the rest of the file.
+constexpr int kMaxComponents = 1000;
 
 }  // namespace
 
@@ -45,6 +33,7 @@ void GameObjectFactory::Update(float) {
       if (it->second.get() != target) continue;
       std::shared_ptr<GameObject> keepAlive = it->second;
       objects.erase(it);
+      keepAlive->LeaveNames();
       // Off the scene's list first: it must not reach a freed object later.
       GetSceneManager().ForgetObject(target);
       keepAlive->ShutdownComponents();
@@ -59,6 +48,11 @@ void GameObjectFactory::Shutdown() {
 }
 
 std::shared_ptr<GameObject> GameObjectFactory::Create(const std::string& archetype) {
+  // A scene of many objects still hears the close button, Alt+F4 and
+  // SIGTERM; once quit is heard nothing more is built, and the frame loop
+  // ends after this frame.
+  PumpWindowEventsWhileBusy();
+  if (!RunningFlag()) return nullptr;
   std::shared_ptr<GameObject> object = CreateFromFile(GetSceneFolder() + archetype);
   if (object) object->InitializeComponents();
   return object;
@@ -67,8 +61,15 @@ std::shared_ptr<GameObject> GameObjectFactory::Create(const std::string& archety
 std::shared_ptr<GameObject> GameObjectFactory::CreateFromFile(const std::string& path) {
   XMLSerializer reader;
   if (!reader.Open(path, XMLSerializer::kRead)) return nullptr;
+  const ArchetypeHeader header = ReadObjectHeader(reader);
+  if (CountComponents(reader.GetCursor()) > kMaxComponents) {
+    std::cerr << "Error: " << path << " lists more than " << kMaxComponents << " components; no object is made\n";
+    return nullptr;
+  }
   std::shared_ptr<GameObject> object = CreateEmptyObject(Math::Vec3(0, 0, 0), Math::Vec3(1, 1, 1), 0.0f);
-  ReadObjectHeader(*object, reader);
+  object->SetEnabled(header.enabled);
+  object->SetName(header.hasName ? header.name : "object" + std::to_string(object->GetId()));
+  object->SetTag(header.hasTag ? header.tag : "untagged");
   // The components follow the header elements as their siblings, starting
   // at the last header element found.
   while (TiXmlElement* element = reader.GetCursor()) {
@@ -88,26 +89,24 @@ std::shared_ptr<GameObject> GameObjectFactory::CreateFromFile(const std::string&
   return object;
 }
 
-void GameObjectFactory::ReadObjectHeader(GameObject& object, XMLSerializer& reader) {
+GameObjectFactory::ArchetypeHeader GameObjectFactory::ReadObjectHeader(XMLSerializer& reader) const {
   // Each search starts where the previous one stopped, so the three
   // elements are found only in this order.
-  bool enabled = true;
-  if (reader.FindElement("Enabled", reader.GetCursor())) ReadElement(reader.GetCursor(), enabled, "Enabled");
-  object.SetEnabled(enabled);
+  ArchetypeHeader header;
+  if (reader.FindElement("Enabled", reader.GetCursor())) ReadElement(reader.GetCursor(), header.enabled, "Enabled");
+  header.hasName = reader.FindElement("Name", reader.GetCursor());
+  if (header.hasName) reader.ReadString(header.name);
+  header.hasTag = reader.FindElement("Tag", reader.GetCursor());
+  if (header.hasTag) reader.ReadString(header.tag);
+  return header;
+}
 
-  std::string text;
-  if (reader.FindElement("Name", reader.GetCursor())) {
-    reader.ReadString(text);
-    object.SetName(text);
-  } else {
-    object.SetName("object" + std::to_string(object.GetId()));
+int GameObjectFactory::CountComponents(TiXmlElement* first) const {
+  int count = 0;
+  for (TiXmlElement* element = first; element && count <= kMaxComponents; element = element->NextSiblingElement()) {
+    if (element->ValueStr() == "Transform" || HasCreator(element->ValueStr())) ++count;
   }
-  if (reader.FindElement("Tag", reader.GetCursor())) {
-    reader.ReadString(text);
-    object.SetTag(text);
-  } else {
-    object.SetTag("untagged");
-  }
+  return count;
 }
 
 void GameObjectFactory::AddComponentFromElement(GameObject& object, const std::string& elementName,
@@ -124,7 +123,7 @@ void GameObjectFactory::AddComponentFromElement(GameObject& object, const std::s
 std::shared_ptr<GameObject> GameObjectFactory::CreateEmptyObject(const Math::Vec3& position,
                                                                  const Math::Vec3& scale, float rotation) {
   auto object = std::make_shared<GameObject>(position, scale, rotation);
-  object->SetName(FirstFreeName(NamesOf(objects), "GameObject", ""));
+  object->SetName(names.FirstFree("GameObject", ""));
   AddObject(object);
   return object;
 }
@@ -136,7 +135,10 @@ std::shared_ptr<GameObject> GameObjectFactory::CreateEmptyObject(const Transform
 void GameObjectFactory::AddObject(std::shared_ptr<GameObject> object) {
   if (!object) return;
   object->SetId(nextId++);
-  objects[object->GetId()] = std::move(object);
+  object->JoinNames(&names);
+  std::shared_ptr<GameObject>& slot = objects[object->GetId()];
+  if (slot) slot->LeaveNames();
+  slot = std::move(object);
 }
 
 GameObject* GameObjectFactory::FindObjectByName(const std::string& name) const {
@@ -156,7 +158,7 @@ std::weak_ptr<GameObject> GameObjectFactory::GetHandle(const GameObject* object)
 std::shared_ptr<GameObject> GameObjectFactory::Clone(GameObject* source) {
   if (!source) return nullptr;
   std::shared_ptr<GameObject> copy = CreateEmptyObject(source->GetTransform());
-  copy->SetName(FirstFreeName(NamesOf(objects), source->GetName(), "_"));
+  copy->SetName(names.FirstFree(source->GetName(), "_"));
   std::cout << copy->GetName() << " cloned from : " << source->GetName() << "\n";
   copy->SetTag(source->GetTag());
   for (const auto& component : source->GetComponentList()) {
@@ -176,6 +178,8 @@ void GameObjectFactory::DestroyAllObjects() {
   // Release outside the map: a component's destructor may still look objects up.
   std::map<uint32_t, std::shared_ptr<GameObject>> dropped;
   dropped.swap(objects);
+  for (const auto& entry : dropped) entry.second->JoinNames(nullptr);
+  names.Clear();
 }
 
 void GameObjectFactory::AddCreator(const std::string& name, std::shared_ptr<ComponentCreator> creator) {

@@ -8,9 +8,11 @@
 #include <utility>
 
 #include "engine/core/GameObject.h"
+#include "engine/core/ObjectNames.h"
 #include "engine/core/System.h"
 #include "engine/core/Transform.h"
 #include "engine/core/Vector.h"
+#include "engine/core/XMLSerializer.h"
 
 namespace Framework {
 
@@ -82,13 +84,24 @@ class GameObjectFactory : public System {
   std::size_t ObjectCount() const { return objects.size(); }
 
  private:
-  // The object's enabled flag, name and tag.
-  void ReadObjectHeader(GameObject& object, XMLSerializer& reader);
+  struct ArchetypeHeader {
+    bool enabled = true;
+    bool hasName = false;
+    std::string name;
+    bool hasTag = false;
+    std::string tag;
+  };
+  // The object's enabled flag, name and tag; the cursor stays on the last found.
+  ArchetypeHeader ReadObjectHeader(XMLSerializer& reader) const;
+  // Component elements among first and its following siblings; the count
+  // stops just past the most an archetype may hold.
+  int CountComponents(TiXmlElement* first) const;
   void AddComponentFromElement(GameObject& object, const std::string& elementName, XMLSerializer& reader);
 
   uint32_t nextId = 0;
   std::map<std::string, std::shared_ptr<ComponentCreator>> creators;
   std::map<uint32_t, std::shared_ptr<GameObject>> objects;
+  ObjectNames names;  // of the objects above
   // Matched by address only: a queued object may already be gone.
   std::set<GameObject*> objectsToDestroy;
   std::function<void(GameObjectFactory&)> componentRegistry;

@@ -1,5 +1,6 @@
 #include "engine/core/WindowsSystem.h"
 
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 
@@ -40,6 +41,31 @@ void ReadSize(TextSerializer& in, int& size, const std::string& path, const char
   std::cerr << "Error: " << path << " has no valid " << what << "; using " << size << std::endl;
 }
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+// X11 converts the title to its own encoding and leaks on anything else.
+bool IsUtf8(const std::string& text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    int length = 0;
+    unsigned low = 0x80, high = 0xBF;  // bounds of the second byte
+    if (lead < 0x80) length = 1;
+    else if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    else return false;
+    if (at + length > text.size()) return false;
+    for (int i = 1; i < length; ++i) {
+      const auto byte = static_cast<unsigned char>(text[at + i]);
+      if (byte < (i == 1 ? low : 0x80u) || byte > (i == 1 ? high : 0xBFu)) return false;
+    }
+    at += static_cast<std::size_t>(length);
+  }
+  return true;
+}
+
+// The configured client height, for mouse moves pumped outside a frame.
+int g_clientHeight = WindowConfig::kDefaultHeight;
+
 // Reports mouse moves to the input manager and the quit request to every
 // system.
 class WindowEvents : public Platform::WindowEventSink {
@@ -78,6 +104,8 @@ WindowConfig WindowConfig::Load(const std::string& path) {
   in.ReadString(title);
   if (title.empty())
     std::cerr << "Error: " << path << " has no title; using " << config.title << std::endl;
+  else if (!IsUtf8(title))
+    std::cerr << "Error: " << path << " has a title that is not UTF-8; using " << config.title << std::endl;
   else
     config.title = title;
   ReadSize(in, config.width, path, "width");
@@ -90,6 +118,7 @@ WindowsSystem::WindowsSystem(const std::string& configPath) {
   title = config.title;
   width = config.width;
   height = config.height;
+  g_clientHeight = height;
   Platform::Current().CreateGameWindow(title, width, height);
 }
 
@@ -130,6 +159,17 @@ void WindowsSystem::SetFullscreen(bool on) {
 WindowsSystem& GetWindowsSystem() {
   static WindowsSystem instance;
   return instance;
+}
+
+void PumpWindowEventsWhileBusy() {
+  using Clock = std::chrono::steady_clock;
+  constexpr auto kInterval = std::chrono::milliseconds(50);
+  static Clock::time_point lastPump;
+  const Clock::time_point now = Clock::now();
+  if (lastPump != Clock::time_point() && now - lastPump < kInterval) return;
+  lastPump = now;
+  WindowEvents events(g_clientHeight);
+  Platform::Current().PumpEvents(events);
 }
 
 }  // namespace Framework

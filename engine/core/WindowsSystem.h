@@ -20,7 +20,7 @@ struct WindowConfig {
 
   // Reads title, width and height. A missing file is created with the
   // defaults; an unreadable or broken one is left alone, and whatever could
-  // not be read sensibly takes its default.
+  // not be read sensibly (a title that is not UTF-8 included) takes its default.
   static WindowConfig Load(const std::string& path);
 };
 
@@ -52,5 +52,10 @@ class WindowsSystem : public System {
 };
 
 WindowsSystem& GetWindowsSystem();
+
+// Pumps the window events in the middle of long work (a scene load), at
+// most every few hundredths of a second, so the close button, Alt+F4 and
+// SIGTERM are heard before the work ends.
+void PumpWindowEventsWhileBusy();
 
 }  // namespace Framework

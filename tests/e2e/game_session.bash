@@ -72,3 +72,16 @@ wait_for_exit() {
     sleep 0.1
   done
 }
+
+# Asks the game to end the ways the desktop does: the window's close request
+# (close button, the window manager's Alt+F4) or SIGTERM (log-out). Fails
+# unless it ends with status 0 within 5 s.
+quit_by_request() {  # <close|signal> <what is being tested>
+  case "$1" in
+    close) python3 "$(dirname "${BASH_SOURCE[0]}")/close_window.py" "$WINDOW" ;;
+    signal) kill -TERM "$GAME_PID" ;;
+  esac
+  wait_for_exit 50
+  [ -n "$STATUS" ] || fail "$2 $1: the game was still running 5 s after the quit request"
+  [ "$STATUS" -eq 0 ] || fail "$2 $1: the game ended with status $STATUS"
+}

@@ -18,13 +18,7 @@ for request in close signal; do
   wait_for_window MyGame
   expect_window_size 800x600
   sleep 1
-  case "$request" in
-    close) python3 "$(dirname "$0")/close_window.py" "$WINDOW" ;;
-    signal) kill -TERM "$GAME_PID" ;;
-  esac
-  wait_for_exit 50
-  [ -n "$STATUS" ] || fail "$request: the game was still running 5 s after the quit request"
-  [ "$STATUS" -eq 0 ] || fail "$request: the game ended with status $STATUS"
+  quit_by_request "$request" "MyGame"
 done
 [ "$(cat "$WORK/Resources/Config.cfg")" = "MyGame 800 600" ] || fail "Config.cfg was rewritten"
 echo "PASS: MyGame 800x600 from the user's file; close request and signal each ended the game with status 0"

@@ -32,6 +32,8 @@ TEST(WindowConfig, ReadsTitleAndSizeWithOrWithoutLineEnds) {
     EXPECT_EQ(config.width, 800) << text;
     EXPECT_EQ(config.height, 600) << text;
   }
+  const auto utf8 = folder.Write("Config.cfg", "Caf\xc3\xa9\xf0\x9f\x90\xa6 800 600");
+  EXPECT_EQ(WindowConfig::Load(utf8.string()).title, "Caf\xc3\xa9\xf0\x9f\x90\xa6");
 }
 
 struct BrokenConfig {
@@ -51,6 +53,8 @@ TEST(WindowConfig, BrokenFilesFallBackPerItemAndAreLeftAsTheyWere) {
       {"Huge 100000 600", "Huge", 1280, 600},
       {"Edge 8192 8193", "Edge", 8192, 720},
       {"Overflow 99999999999999 600", "Overflow", 1280, 720},
+      {"\xff\xfe 800 600", "CORVIDALE", 800, 600},  // X11 leaks converting non-UTF-8
+      {"Caf\xc3\xa9\xed\xa0\x80 800 600", "CORVIDALE", 800, 600},  // an encoded surrogate
   };
   TestSupport::TempFolder folder;
   for (const BrokenConfig& c : cases) {

@@ -3,40 +3,29 @@
 // a lasting fault (a frozen guest, a miscounted panic, a locked Detective).
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
-#include <stdexcept>
-#include <string>
 #include <vector>
 
-#include "engine/app/EngineWiring.h"
 #include "engine/audio/AudioManager.h"
-#include "engine/core/Engine.h"
-#include "engine/core/GameObjectFactory.h"
-#include "engine/core/SceneManager.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/graphics/Sprite.h"
-#include "engine/physics/AABB.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/MapperFF.h"
-#include "engine/physics/Physics.h"
 #include "engine/platform/Platform.h"
-#include "game/GameComponents.h"
 #include "game/guests/EntranceStarter.h"
 #include "game/guests/NPC.h"
 #include "game/guests/NPCManager.h"
 #include "game/guests/states/FSM_PANIC.h"
-#include "support/GameTestSupport.h"
-#include "support/RecordingAudioDevice.h"
-#include "support/TestSupport.h"
+#include "support/CrowdWorld.h"
 
 namespace {
 
 using Framework::GameObject;
+using CrowdTest = TestSupport::CrowdWorld;
 using TestSupport::TestProp;
-constexpr float kFrame = 1.0f / 60.0f;
 
 class Entrance : public Framework::GameComponent, public EntranceStarter {
  public:
@@ -48,80 +37,7 @@ class Entrance : public Framework::GameComponent, public EntranceStarter {
   int starts = 0;
 };
 
-class CrowdTest : public testing::Test {
- protected:
-  void SetUp() override {
-    Platform::SeedRandom(1234);
-    Framework::WireEngine();
-    scenes.Shutdown();
-    scenes.Initialize();
-    factory.Initialize();
-    RegisterGameComponents(factory);
-    if (!audio) {
-      auto device = std::make_unique<TestSupport::RecordingAudioDevice>();
-      audio = device.get();
-      Framework::GetAudioManager().UseDevice(std::move(device));
-      Framework::GetAudioManager().Initialize();
-    }
-    GetMapperFF().Load(MapperFF::kDefaultPath, 1280, 720);
-    for (const char* effect : {"Emote", "Panic"}) Build(std::string("Resources/archetypes/") + effect + ".xml");
-    Framework::EfxManager::Instance().SetScene(scenes.GetCurrentScene());
-    Framework::EfxManager::Instance().LoadSceneEffects();
-    GetNPCManager().ResetCounters();
-    GetNPCManager().MaxKills = 1000;
-    Framework::GetEngine().dt = kFrame;
-  }
-  void TearDown() override {
-    scenes.Shutdown();
-    Framework::GetPhysics().ClearScene();
-    Framework::EfxManager::Instance().Clear();
-    GetNPCManager().Clear();
-    Framework::GetEngine().dt = 0.0f;
-  }
-  GameObject& Build(const std::string& archetype) {
-    std::shared_ptr<GameObject> object = factory.CreateFromFile(archetype);
-    if (!object) throw std::runtime_error("no archetype " + archetype);
-    scenes.GetCurrentScene()->objects.push_back(object.get());
-    object->InitializeComponents();
-    return *object;
-  }
-  NPC& AddGuest(const Math::Vec3& at, const char* look = "NPCMale1") {
-    GameObject& object = Build(std::string("Resources/archetypes/Guest_") + look + ".xml");
-    object.GetTransform().position = object.GetComponent<Framework::Body>()->mPosition = at;
-    return *object.GetComponent<NPC>();
-  }
-  TestProp& AddProp(const Math::Vec3& at) {
-    std::shared_ptr<GameObject> object = factory.CreateEmptyObject(at, Math::Vec3(1, 1, 1), 0.0f);
-    object->SetTag("interactable");
-    auto box = std::make_shared<Framework::AABB>(object.get());
-    box->mRadiusX = box->mRadiusY = 30.0f;
-    object->AddComponent(box);
-    object->AddComponent(std::make_shared<TestProp>(object.get()));
-    scenes.GetCurrentScene()->objects.push_back(object.get());
-    object->InitializeComponents();
-    return *object->GetComponent<TestProp>();
-  }
-  Math::Vec3 WalkablePlace() {
-    for (;;) {
-      const Math::Vec3 at(Platform::Random() % 1100 - 550.0f, Platform::Random() % 560 - 280.0f, 0.0f);
-      if (GetMapperFF().IsWalkable(at.x, at.y)) return at;
-    }
-  }
-  void Frame() {
-    Framework::GetPhysics().Update(kFrame);
-    scenes.GetCurrentScene()->UpdateAll(kFrame);
-    Framework::EfxManager::Instance().Update();
-    factory.Update(kFrame);
-  }
-  static bool Finite(const Math::Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
-
-  TestSupport::ScopedTestBackend backend;
-  TestSupport::ScopedWorkingFolder root{CORVIDALE_SOURCE_ROOT};
-  Framework::SceneManager& scenes = Framework::GetSceneManager();
-  Framework::GameObjectFactory& factory = Framework::GetFactory();
-  static TestSupport::RecordingAudioDevice* audio;
-};
-TestSupport::RecordingAudioDevice* CrowdTest::audio = nullptr;
+bool Finite(const Math::Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
 TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
   std::vector<NPC*> guests;
@@ -136,7 +52,7 @@ TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
   props[0]->Sabotage();
   props[1]->Sabotage();
 
-  std::map<NPC*, int> poisonedAt;
+  std::map<NPC*, int> poisonedAt;  // frame of the POISONED entry, while it lasts
   int deaths = 0, panics = 0, poisonDeaths = 0;
   for (int frame = 0; frame < 120 * 60; ++frame) {
     Frame();
@@ -145,25 +61,19 @@ TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
     for (NPC* guest : guests) {
       const Math::Vec3& at = guest->GetOwnerTransform()->position;
       ASSERT_TRUE(Finite(at) && Finite(guest->body->velocity)) << "frame " << frame;
-      if (guest->alive) {
-        ASSERT_TRUE(GetMapperFF().IsWalkable(at.x, at.y)) << at.x << "," << at.y;
-      }
+      ASSERT_TRUE(!guest->alive || GetMapperFF().IsWalkable(at.x, at.y)) << at.x << "," << at.y;
       deaths += guest->alive ? 0 : 1;
       entered += static_cast<FSM_PANIC*>(guest->StateAt(NPC::kPanic))->countedAsSource ? 1 : 0;
-      if (guest->currentState == NPC::kPoisoned && guest->StateAt(NPC::kPoisoned)->entered && guest->alive &&
-          !poisonedAt.count(guest)) {
+      const bool poisoned = guest->currentState == NPC::kPoisoned && guest->StateAt(NPC::kPoisoned)->entered;
+      if (poisoned && guest->alive && !poisonedAt.count(guest)) {
         EXPECT_EQ(guest->sprite->colour, Math::Vec4(0, 1, 0, 1)) << "a poisoned guest turns green";
         poisonedAt[guest] = frame;
-      }
-      // A guest scared out of its poisoning lives on (and stays green).
-      if (guest->alive && guest->currentState != NPC::kPoisoned && poisonedAt.count(guest)) poisonedAt[guest] = -1;
-      if (!guest->alive && poisonedAt.count(guest) && poisonedAt[guest] >= 0) {
-        const float seconds = (frame - poisonedAt[guest]) * kFrame;
-        EXPECT_GE(seconds, 2.0f);
-        EXPECT_LE(seconds, 5.0f + 2 * kFrame);
-        poisonedAt[guest] = -1;
+      } else if (poisonedAt.count(guest) && !guest->alive) {
+        EXPECT_NEAR((frame - poisonedAt[guest]) * kFrame, 3.5f, 1.5f + 2 * kFrame) << "dies 2 to 5 s later";
         ++poisonDeaths;
       }
+      // A guest scared out of its poisoning lives on (and stays green).
+      if (!poisoned || !guest->alive) poisonedAt.erase(guest);
     }
     for (TestProp* prop : props) ASSERT_LE(prop->CountActiveUsers(), prop->maxUsers);
     ASSERT_EQ(sources, entered) << "frame " << frame;
@@ -201,6 +111,7 @@ TEST_F(CrowdTest, PanicCountsItsSourceOnceAndAZeroFreezeEndsAtOnce) {
   NPC& guest = AddGuest(Math::Vec3(0, 0, 0));
   int sources = 0;
   guest.AddPanicSource = [&sources](int count) { sources += count; };
+  Framework::EfxManager::Instance().Clear();  // a scene without the effect objects shows none
   guest.Panic(5.0f);
   guest.Panic(6.0f);  // again before the first Run: no source was added yet
   EXPECT_EQ(sources, 0);
@@ -225,7 +136,7 @@ TEST_F(CrowdTest, KillsReachTheTargetWithTheKillersMusicAndDeadUsersFreeTheProp)
   NPC& waiting = AddGuest(Math::Vec3(-40, 0, 0));
   dish.Use(eater.user);
   EXPECT_EQ(dish.Use(waiting.user).kind, "full");
-  eater.GetOwner()->GetComponent<Framework::Body>()->velocity = Math::Vec3(5, 0, 0);
+  eater.body->velocity = Math::Vec3(5, 0, 0);
   eater.Die(NPC::kKilled);
   EXPECT_EQ(eater.body->velocity, Math::Vec3(0, 0, 0)) << "a body does not slide";
   EXPECT_FALSE(GetNPCManager().roundOver);
@@ -238,18 +149,21 @@ TEST_F(CrowdTest, KillsReachTheTargetWithTheKillersMusicAndDeadUsersFreeTheProp)
 }
 
 TEST_F(CrowdTest, TheForcedGuestAlwaysLetsTheDetectiveIn) {
-  std::shared_ptr<GameObject> start = factory.CreateEmptyObject(Math::Vec3(0, 0, 0), Math::Vec3(1, 1, 1), 0.0f);
-  start->SetName("DetectiveStart");
-  auto entrance = std::make_shared<Entrance>(start.get());
-  start->AddComponent(entrance);
-  scenes.GetCurrentScene()->objects.push_back(start.get());
+  NPC& early = AddGuest(Math::Vec3(-400, 200, 0));
+  early.ChangeState(NPC::kForceInteract);
+  early.Calm(Math::Vec3(0, 0, 0), 1.0f);  // no "DetectiveStart" yet: nothing to start, no fault
+  GameObject& start = AddObject(Math::Vec3(0, 0, 0), "DetectiveStart", "untagged");
+  auto entrance = std::make_shared<Entrance>(&start);
+  start.AddComponent(entrance);
   AddProp(Math::Vec3(300, 0, 0));
 
   NPC& calmed = AddGuest(Math::Vec3(0, 0, 0));
   calmed.ChangeState(NPC::kForceInteract);
   Frame();
+  calmed.body->velocity = Math::Vec3(3, 0, 0);
   calmed.Calm(Math::Vec3(10, 0, 0), 1.0f);
   EXPECT_EQ(entrance->starts, 1) << "calmed on the way";
+  EXPECT_EQ(calmed.body->velocity, Math::Vec3(0, 0, 0)) << "a calmed guest stands still";
 
   NPC& killed = AddGuest(Math::Vec3(-400, 0, 0));
   killed.ChangeState(NPC::kForceInteract);
@@ -262,9 +176,7 @@ TEST_F(CrowdTest, TheForcedGuestAlwaysLetsTheDetectiveIn) {
   EXPECT_FALSE(walker.alive) << "walks, eats, runs back and dies";
   EXPECT_EQ(entrance->starts, 3) << "once, not again at its death";
 
-  std::shared_ptr<GameObject> boxless = factory.CreateEmptyObject(Math::Vec3(0, -300, 0), Math::Vec3(1, 1, 1), 0.0f);
-  boxless->SetTag("interactable");
-  scenes.GetCurrentScene()->objects.push_back(boxless.get());
+  AddObject(Math::Vec3(0, -300, 0), "Boxless", "interactable");
   NPC& stuck = AddGuest(Math::Vec3(0, -290, 0));
   stuck.ChangeState(NPC::kForceInteract);
   Frame();

@@ -3,7 +3,6 @@
 #include <iostream>
 
 #include "engine/core/GameObject.h"
-#include "engine/core/SceneManager.h"
 #include "engine/physics/Moveable.h"
 #include "game/GameRandom.h"
 #include "game/guests/NPC.h"
@@ -12,11 +11,12 @@
 
 void FSM_BORED::Enter() {
   boredTimer = static_cast<float>(RandomIndex(5)) + 4.0f;
-  if (Framework::GetSceneManager().FindObjectsByTag("interactable").empty()) {
+  const std::vector<Framework::GameObject*> props = Props();
+  if (props.empty()) {
     ChangeState(NPC::kIdle);
     return;
   }
-  Interactable* chosen = ChooseProp();
+  Interactable* chosen = ChooseProp(props);
   if (!chosen) return;
   targetProp = chosen;
   if (RandomIndex(2) == 0) {
@@ -25,19 +25,12 @@ void FSM_BORED::Enter() {
   }
 }
 
-Interactable* FSM_BORED::ChooseProp() const {
-  Interactable* nearest = nullptr;
-  float best = 0.0f;
-  for (Framework::GameObject* object : Framework::GetSceneManager().FindObjectsByTag("interactable")) {
-    auto* prop = object->GetComponent<Interactable>();
-    if (!prop || !prop->CanBeUsedBy(user) || !prop->available) continue;
-    const float distance = Math::Distance(object->GetTransform().position, Position());
-    if (!nearest || distance < best) {
-      nearest = prop;
-      best = distance;
-    }
-  }
-  return nearest;
+Interactable* FSM_BORED::ChooseProp(const std::vector<Framework::GameObject*>& props) const {
+  Framework::GameObject* nearest = Nearest(props, [this](Framework::GameObject& object) {
+    auto* prop = object.GetComponent<Interactable>();
+    return prop && prop->CanBeUsedBy(user) && prop->available;
+  });
+  return nearest ? nearest->GetComponent<Interactable>() : nullptr;
 }
 
 void FSM_BORED::Execute() {

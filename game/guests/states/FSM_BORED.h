@@ -18,6 +18,7 @@ class FSM_BORED : public FSM_STATE {
   float boredTimer = 0.0f;
 
  private:
-  Interactable* ChooseProp() const;
+  // The nearest prop this guest may use that has room.
+  Interactable* ChooseProp(const std::vector<Framework::GameObject*>& props) const;
   void UseProp(Interactable& prop);
 };

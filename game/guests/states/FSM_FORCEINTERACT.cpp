@@ -26,23 +26,10 @@ void FSM_FORCEINTERACT::Enter() {
   entranceSignalled = false;
   startPosition = Position();
   runTime = RandomScaled(32767.0f, 2.0f);
-  targetObject = NearestProp();
+  targetObject = Nearest(Props());
   // Without boxes on both there is no edge to walk to.
   if (!targetObject || !owner->GetComponent<Framework::AABB>() || !targetObject->GetComponent<Framework::AABB>())
     StartEntrance();
-}
-
-Framework::GameObject* FSM_FORCEINTERACT::NearestProp() const {
-  Framework::GameObject* nearest = nullptr;
-  float best = 0.0f;
-  for (Framework::GameObject* object : Framework::GetSceneManager().FindObjectsByTag("interactable")) {
-    const float distance = Math::Distance(object->GetTransform().position, Position());
-    if (!nearest || distance < best) {
-      nearest = object;
-      best = distance;
-    }
-  }
-  return nearest;
 }
 
 void FSM_FORCEINTERACT::Execute() {

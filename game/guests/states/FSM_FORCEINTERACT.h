@@ -33,7 +33,6 @@ class FSM_FORCEINTERACT : public FSM_STATE {
  private:
   // Signals the entrance and goes back to idling.
   void StartEntrance();
-  Framework::GameObject* NearestProp() const;
   void Walk();
   void RunBack();
 };

@@ -1,9 +1,12 @@
 #pragma once
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "engine/core/Vector.h"
 
 namespace Framework {
+class GameObject;
 class Transform;
 }
 class Moveable;
@@ -42,4 +45,10 @@ class FSM_STATE {
   void Face(const Math::Vec3& direction, const std::string& animation);
   void ChangeState(int next);
   static float FrameTime();
+  // The scene's objects tagged "interactable", in scene order.
+  static std::vector<Framework::GameObject*> Props();
+  // The nearest of the objects that accepts (any, without a test); of two
+  // at the same distance the earlier one.
+  Framework::GameObject* Nearest(const std::vector<Framework::GameObject*>& objects,
+                                 const std::function<bool(Framework::GameObject&)>& accepts = {}) const;
 };

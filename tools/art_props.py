@@ -286,7 +286,7 @@ def glints(ctx, points, step):
             ctx.fill()
 
 
-def looks(name, w, h, draw, broken=None):
+def looks(w, h, draw, broken=None):
     """The four use looks of a prop (plus "Broken" when given). draw(ctx,
     step, in_use, sabotaged) draws one frame."""
     def frame(step, in_use, sabotaged):
@@ -437,7 +437,20 @@ def smoke_wisps(ctx, x, y, step, spread=20):
         ctx.fill()
 
 
+def rigged(body, wire_at, notes_at=None):
+    """The use looks of a piece of furniture: its body, music notes while
+    it plays (when it makes music), and the rigged tell once sabotaged."""
+    def draw(ctx, step, in_use, sabotaged):
+        body(ctx, step, in_use)
+        if in_use and notes_at:
+            notes(ctx, notes_at[0], notes_at[1], step, hex_colour("3a1a5a"))
+        if sabotaged:
+            wire_and_light(ctx, wire_at[0], wire_at[1], step)
+    return draw
+
+
 def jukebox_body(ctx, step, in_use, charred=False):
+    """A glowing jukebox (64 x 96)."""
     body = hex_colour("b0302a") if not charred else hex_colour("3a2a26")
     trim = GOLD if not charred else hex_colour("5a4a30")
     ctx.move_to(8, 90)
@@ -473,15 +486,6 @@ def jukebox_body(ctx, step, in_use, charred=False):
         stroke_line(ctx, [(20 + i * 6, 66), (20 + i * 6, 80)], 1.2, shade(body, 0.4))
 
 
-def jukebox(ctx, step, in_use, sabotaged):
-    """A glowing jukebox (64 x 96)."""
-    jukebox_body(ctx, step, in_use)
-    if in_use:
-        notes(ctx, 48, 20, step, hex_colour("3a1a5a"))
-    if sabotaged:
-        wire_and_light(ctx, 20, 90, step)
-
-
 def jukebox_broken(ctx, step):
     jukebox_body(ctx, 0, False, charred=True)
     stroke_line(ctx, [(24, 30), (30, 44), (26, 56), (34, 70)], 1.4, hex_colour("101010"))
@@ -489,6 +493,7 @@ def jukebox_broken(ctx, step):
 
 
 def pool_table_body(ctx, step, in_use, charred=False):
+    """A pool table seen from above and in front (128 x 80)."""
     felt = hex_colour("1f8a4a") if not charred else hex_colour("2a3028")
     rail = hex_colour("6a3a1e") if not charred else hex_colour("2a1e18")
     for x in (14, 110):
@@ -520,13 +525,6 @@ def pool_table_body(ctx, step, in_use, charred=False):
         stroke_line(ctx, [(cue_x - 6, 37), (cue_x - 40, 44)], 2.0, hex_colour("d8b070"), outline=1.0)
 
 
-def pool_table(ctx, step, in_use, sabotaged):
-    """A pool table seen from above and in front (128 x 80)."""
-    pool_table_body(ctx, step, in_use)
-    if sabotaged:
-        wire_and_light(ctx, 100, 64, step)
-
-
 def pool_table_broken(ctx, step):
     pool_table_body(ctx, 0, False, charred=True)
     polygon(ctx, [(50, 17), (58, 34), (52, 55), (70, 40), (66, 20)])
@@ -539,6 +537,7 @@ def pool_table_broken(ctx, step):
 
 
 def piano_body(ctx, step, in_use, charred=False):
+    """An upright piano (112 x 96)."""
     black = hex_colour("1e1a1e") if not charred else hex_colour("2a2420")
     ctx.rectangle(12, 70, 6, 20)
     fill_outline(ctx, black, 1.0)
@@ -571,15 +570,6 @@ def piano_body(ctx, step, in_use, charred=False):
             ctx.rectangle(x + 4, 52, 3.4, 6)
             paint_colour(ctx, black)
             ctx.fill()
-
-
-def piano(ctx, step, in_use, sabotaged):
-    """An upright piano (112 x 96)."""
-    piano_body(ctx, step, in_use)
-    if in_use:
-        notes(ctx, 80, 14, step, hex_colour("3a1a5a"))
-    if sabotaged:
-        wire_and_light(ctx, 84, 88, step)
 
 
 def piano_broken(ctx, step):
@@ -662,12 +652,12 @@ def meter_arrow(ctx):
 
 def prop_textures():
     return {
-        "Food_Buffet": looks("Food_Buffet", 112, 72, buffet),
-        "Food_Punchbowl": looks("Food_Punchbowl", 64, 64, punchbowl),
-        "Food_Cake": looks("Food_Cake", 64, 72, cake),
-        "Jukebox": looks("Jukebox", 64, 96, jukebox, jukebox_broken),
-        "PoolTable": looks("PoolTable", 128, 80, pool_table, pool_table_broken),
-        "Piano": looks("Piano", 112, 96, piano, piano_broken),
+        "Food_Buffet": looks(112, 72, buffet),
+        "Food_Punchbowl": looks(64, 64, punchbowl),
+        "Food_Cake": looks(64, 72, cake),
+        "Jukebox": looks(64, 96, rigged(jukebox_body, (20, 90), (48, 20)), jukebox_broken),
+        "PoolTable": looks(128, 80, rigged(pool_table_body, (100, 64)), pool_table_broken),
+        "Piano": looks(112, 96, rigged(piano_body, (84, 88), (80, 14)), piano_broken),
         "AlarmBox": [Animation("Normal", 48, 56, [alarm_box("Normal", 0)]),
                      Animation("Interacted", 48, 56, [alarm_box("Interacted", s) for s in range(2)]),
                      Animation("Cooldown", 48, 56, [alarm_box("Cooldown", 0)])],

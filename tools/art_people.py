@@ -226,19 +226,10 @@ def profile_body(ctx, look, pose):
         polygon(ctx, [(-6.5, sy + 1), (-3, sy - 3.5), (0.5, sy + 5), (-5, sy + 8)])
         fill_outline(ctx, shade(top, 0.9), 0.9)
         if look.badge:
-            star_path(ctx, -4.6, sy + 10, 2.8, 1.3)
-            fill_outline(ctx, GOLD, 0.6)
-            if pose.glint:
-                glint(ctx, -7, sy + 7)
+            badge(ctx, -4.6, sy + 10, 2.8, pose.glint)
     elif look.kind == "dress":
-        # Bodice, then a skirt flaring to the knees.
-        smooth_polygon(ctx, [(-5.5, sy + 1.5), (4.5, sy + 1.5), (4.5, -4), (-4.5, -4)], 0.3)
-        fill_outline(ctx, top, 1.2)
-        smooth_polygon(ctx, [(-5.2, -6), (4.8, -6), (10, 13), (-11.5, 13)], 0.08)
-        fill_outline(ctx, top, 1.2)
-        stroke_line(ctx, [(-5.5, -5.5), (5, -5.5)], 1.6, shade(top, 0.7))
-        for x in (-6, -1, 4):
-            stroke_line(ctx, [(x * 0.5, -3), (x * 1.3, 12)], 0.7, shade(top, 0.8))
+        dress(ctx, top, [(-5.5, sy + 1.5), (4.5, sy + 1.5), (4.5, -4), (-4.5, -4)],
+              [(-5.2, -6), (4.8, -6), (10, 13), (-11.5, 13)], [(x * 0.5, x * 1.3) for x in (-6, -1, 4)])
     else:
         tails = look.kind == "tux"
         points = [(-6, sy + 0.5), (5.5, sy), (6.5, -3), (5.5, 3), (-6.5, 3), (-7, -4)]
@@ -458,18 +449,10 @@ def front_body(ctx, look, pose, back):
             fill_outline(ctx, GOLD, 0.6)
             stroke_line(ctx, [(0, -3.5), (0, 5)], 0.9, shade(top, 0.7))
             if look.badge:
-                star_path(ctx, -6.2, sy + 8.5, 3.3, 1.5)
-                fill_outline(ctx, GOLD, 0.7)
-                if pose.glint:
-                    glint(ctx, -8.5, sy + 5.5)
+                badge(ctx, -6.2, sy + 8.5, 3.3, pose.glint)
     elif look.kind == "dress":
-        smooth_polygon(ctx, [(-7, sy + 1), (7, sy + 1), (5.5, -4), (-5.5, -4)], 0.3)
-        fill_outline(ctx, top, 1.2)
-        smooth_polygon(ctx, [(-6.2, -6), (6.2, -6), (14, 13), (-14, 13)], 0.08)
-        fill_outline(ctx, top, 1.2)
-        stroke_line(ctx, [(-6, -5.5), (6, -5.5)], 1.6, shade(top, 0.7))
-        for x in (-8, -3, 3, 8):
-            stroke_line(ctx, [(x * 0.45, -3), (x * 1.1, 12)], 0.7, shade(top, 0.8))
+        dress(ctx, top, [(-7, sy + 1), (7, sy + 1), (5.5, -4), (-5.5, -4)],
+              [(-6.2, -6), (6.2, -6), (14, 13), (-14, 13)], [(x * 0.45, x * 1.1) for x in (-8, -3, 3, 8)])
         if not back:
             # Neckline.
             ctx.new_sub_path()
@@ -673,6 +656,25 @@ def hand_item(ctx, item, hand, profile):
             star_path(ctx, x - 4, y - 6, 3.2, 1.2, 4)
             paint_colour(ctx, hex_colour("fff6b0"))
             ctx.fill()
+
+
+def dress(ctx, colour, bodice, skirt, pleats):
+    """Bodice, then a skirt flaring to the knees with a sash at the waist;
+    pleats are (x at the waist, x at the hem) pairs."""
+    smooth_polygon(ctx, bodice, 0.3)
+    fill_outline(ctx, colour, 1.2)
+    smooth_polygon(ctx, skirt, 0.08)
+    fill_outline(ctx, colour, 1.2)
+    stroke_line(ctx, [(skirt[0][0] - 0.3, -5.5), (skirt[1][0] + 0.2, -5.5)], 1.6, shade(colour, 0.7))
+    for top, bottom in pleats:
+        stroke_line(ctx, [(top, -3), (bottom, 12)], 0.7, shade(colour, 0.8))
+
+
+def badge(ctx, x, y, size, glinting):
+    star_path(ctx, x, y, size, size * 0.46)
+    fill_outline(ctx, GOLD, 0.65)
+    if glinting:
+        glint(ctx, x - 2.4, y - 3)
 
 
 def glint(ctx, x, y):

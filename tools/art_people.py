@@ -281,29 +281,39 @@ def hat_knocked_off(pose):
     return pose.fall >= 80
 
 
-def profile_hair(ctx, look):
-    r = HEAD_R
+def hair_on_head(ctx, look, r, outline, shine):
+    """Fills the hair path drawn by outline(), clipped to the head of radius
+    r, adds a shine line on slicked hair, then redraws the head's edge."""
     ctx.save()
-    ctx.arc(0, 0, r + 0.6, 0, 2 * math.pi)
+    ctx.arc(0, 0, r + 0.5, 0, 2 * math.pi)
     ctx.clip()
+    outline()
+    paint_colour(ctx, look.hair)
+    ctx.fill()
+    if look.hair_style == "slick":
+        stroke_line(ctx, shine, 0.8, shade(look.hair, 2.4), alpha=0.8)
+    ctx.restore()
+    ctx.arc(0, 0, r, 0, 2 * math.pi)
+    ctx.set_line_width(1.2)
+    paint_colour(ctx, OUTLINE)
+    ctx.stroke()
+
+
+def profile_hair(ctx, look):
+    hair_on_head(ctx, look, HEAD_R, lambda: profile_hair_path(ctx, look), [(-5, -6.5), (2, -7.5), (7, -4)])
+    if look.hair_style == "long":
+        ellipse(ctx, -2, -HEAD_R + 0.5, 5, 2.6, math.radians(-10))
+        fill_outline(ctx, look.hair, 0.8)
+
+
+def profile_hair_path(ctx, look):
+    r = HEAD_R
     if look.hair_style == "slick":
         polygon(ctx, [(-r - 2, -r - 2), (r + 2, -r - 2), (r + 2, 3.5), (3.5, 2.5), (1.5, -3.5), (-6.5, -4.5)])
     elif look.hair_style == "long":
         polygon(ctx, [(-r - 2, -r - 2), (r + 2, -r - 2), (r + 2, r + 2), (2.5, r), (3, -1.5), (-7, -3.5)])
     else:
         polygon(ctx, [(-r - 2, -r - 2), (r + 2, -r - 2), (r + 2, 4.5), (4, 3.5), (2.5, -2.5), (-5.5, -5.5)])
-    paint_colour(ctx, look.hair)
-    ctx.fill()
-    if look.hair_style == "slick":
-        stroke_line(ctx, [(-5, -6.5), (2, -7.5), (7, -4)], 0.8, shade(look.hair, 2.4), alpha=0.8)
-    ctx.restore()
-    ctx.arc(0, 0, r, 0, 2 * math.pi)
-    ctx.set_line_width(1.2)
-    paint_colour(ctx, OUTLINE)
-    ctx.stroke()
-    if look.hair_style == "long":
-        ellipse(ctx, -2, -r + 0.5, 5, 2.6, math.radians(-10))
-        fill_outline(ctx, look.hair, 0.8)
 
 
 def long_hair_profile(ctx, look):
@@ -513,9 +523,15 @@ def front_head(ctx, look, pose, back):
         fill_outline(ctx, shade(look.skin, 0.92), 0.8)
     ctx.arc(0, 0, r, 0, 2 * math.pi)
     fill_outline(ctx, look.skin, 1.2)
-    ctx.save()
-    ctx.arc(0, 0, r + 0.5, 0, 2 * math.pi)
-    ctx.clip()
+    hair_on_head(ctx, look, r, lambda: front_hair_path(ctx, look, r, back), [(-5, -7), (0, -7.8), (5, -7)])
+    if not back:
+        face_front(ctx, look, pose)
+    if look.hat:
+        front_hat(ctx, look, back)
+    ctx.restore()
+
+
+def front_hair_path(ctx, look, r, back):
     if back:
         ctx.rectangle(-r - 2, -r - 2, 2 * r + 4, r * 2 + (0.5 if look.hair_style == "long" else -2.5))
     elif look.hair_style == "slick":
@@ -538,20 +554,6 @@ def front_head(ctx, look, pose, back):
         ctx.line_to(r + 2, -r - 2)
         ctx.line_to(-r - 2, -r - 2)
         ctx.close_path()
-    paint_colour(ctx, look.hair)
-    ctx.fill()
-    if look.hair_style == "slick":
-        stroke_line(ctx, [(-5, -7), (0, -7.8), (5, -7)], 0.8, shade(look.hair, 2.4), alpha=0.8)
-    ctx.restore()
-    ctx.arc(0, 0, r, 0, 2 * math.pi)
-    ctx.set_line_width(1.2)
-    paint_colour(ctx, OUTLINE)
-    ctx.stroke()
-    if not back:
-        face_front(ctx, look, pose)
-    if look.hat:
-        front_hat(ctx, look, back)
-    ctx.restore()
 
 
 def face_front(ctx, look, pose):

@@ -60,16 +60,13 @@ void SpotlightOff() { GraphicsSystem::SetSpotlight(false, Math::Vec2(0.0f, 0.0f)
 }  // namespace
 
 Detective::Detective(Framework::GameObject* owner)
-    : Character(owner, 2, Framework::ComponentId::Detective), controller(detectiveController) {
-  interactionRange = 100.0f;
-}
+    : Character(owner, kDetective, Framework::ComponentId::Detective), controller(detectiveController) {}
 
-Framework::GameComponent* Detective::Clone(Framework::GameObject* newOwner) {
-  auto* copy = new Detective(newOwner);
-  copy->alive = alive;
-  copy->hungry = hungry;
-  return copy;
-}
+// A copy keeps the person's state; everything of its own starts afresh.
+Detective::Detective(Framework::GameObject* newOwner, const Detective& other)
+    : Character(newOwner, other), controller(detectiveController) {}
+
+Framework::GameComponent* Detective::Clone(Framework::GameObject* newOwner) { return new Detective(newOwner, *this); }
 
 void Detective::Serialize(Framework::XMLSerializer& serializer) {
   TiXmlElement* parent = serializer.GetCursor();

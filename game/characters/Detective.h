@@ -22,6 +22,7 @@ class NPC;
 class Detective : public Character {
  public:
   explicit Detective(Framework::GameObject* owner);
+  Detective(Framework::GameObject* newOwner, const Detective& other);
 
   void Serialize(Framework::XMLSerializer& serializer) override;
   void Deserialize(Framework::XMLSerializer& serializer) override;

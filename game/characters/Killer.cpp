@@ -20,16 +20,13 @@ const Math::Vec3 kPanicMarkOffset(0.0f, 50.0f, 0.0f);
 }  // namespace
 
 Killer::Killer(Framework::GameObject* owner)
-    : Character(owner, 1, Framework::ComponentId::Killer), controller(killerController) {
-  interactionRange = 100.0f;
-}
+    : Character(owner, kKiller, Framework::ComponentId::Killer), controller(killerController) {}
 
-Framework::GameComponent* Killer::Clone(Framework::GameObject* newOwner) {
-  auto* copy = new Killer(newOwner);
-  copy->alive = alive;
-  copy->hungry = hungry;
-  return copy;
-}
+// A copy keeps the person's state; everything of its own starts afresh.
+Killer::Killer(Framework::GameObject* newOwner, const Killer& other)
+    : Character(newOwner, other), controller(killerController) {}
+
+Framework::GameComponent* Killer::Clone(Framework::GameObject* newOwner) { return new Killer(newOwner, *this); }
 
 void Killer::Serialize(Framework::XMLSerializer& serializer) {
   if (TiXmlElement* parent = serializer.GetCursor()) Framework::AppendField(parent, "interaction_range", "float", interactionRange);

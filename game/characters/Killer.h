@@ -18,6 +18,7 @@ class User;
 class Killer : public Character {
  public:
   explicit Killer(Framework::GameObject* owner);
+  Killer(Framework::GameObject* newOwner, const Killer& other);
 
   void Serialize(Framework::XMLSerializer& serializer) override;
   void Deserialize(Framework::XMLSerializer& serializer) override;

@@ -26,7 +26,7 @@ void ResetInput(const std::string& folder) {
   input.Initialize();
 }
 
-int InputFixture::Row(const std::string& name) {
+int KeyRow(const std::string& name) {
   for (int row = 0; row < Framework::kKeyCount; ++row)
     if (Framework::keyTable[row].name == name) return row;
   ADD_FAILURE() << "no key row " << name;

@@ -11,6 +11,9 @@ namespace TestSupport {
 // binding files from `folder`/Resources.
 void ResetInput(const std::string& folder);
 
+// Row of a key in the key table by its table name (a test failure when none).
+int KeyRow(const std::string& name);
+
 class InputFixture : public testing::Test {
  protected:
   void SetUp() override;
@@ -21,7 +24,7 @@ class InputFixture : public testing::Test {
   void Press(int key, bool down = true) { backend->SetKeyDown(Framework::keyTable[key].virtualKey, down); }
   void SetPad(int slot, bool connected, uint16_t buttons = 0) { backend->SetPad(slot, {connected, buttons}); }
   // Row of a key by its table name.
-  static int Row(const std::string& name);
+  static int Row(const std::string& name) { return KeyRow(name); }
 
   Framework::InputManager& input = Framework::GetInputManager();
   Platform::TestBackend* backend = nullptr;

@@ -9,8 +9,6 @@ Run by hand from the repository root after changing the layout:
 import os
 import sys
 
-from PIL import ImageFont
-
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import make_frontend_art as art  # noqa: E402
 from sceneindex import write_index  # noqa: E402
@@ -78,8 +76,7 @@ def background(texture):
 
 def caption(name, tag, lines, y, scale=0.5):
     """A centred text of one or more lines (the engine draws from the left)."""
-    face = ImageFont.truetype(art.FONT_PATH, 48)
-    widest = max(face.getlength(line) for line in lines) * scale
+    widest = max(art.text_width(line, 48) for line in lines) * scale
     text = ("  <UIText>%s%s%s%s%s</UIText>\n"
             % (field("position", "Vec2", "0,0"), field("text", "string", "\\n".join(lines)),
                field("textScale", "float", scale), field("textdisplayType", "string", "Static"),
@@ -120,7 +117,7 @@ def main_menu():
         files["UI%sSpeaker.xml" % slider] = archetype("UI%sSpeaker" % slider, "options",
                                                        image("ui_knob", (44, 44), "SpeakerDefault"),
                                                        (art.SPEAKER_X, row), False)
-        files["UI%sKnob.xml" % slider] = archetype("UI%sKnob" % slider, "options", image("ui_knob", (44, 44), "KnobDefault"),
+        files["UI%sKnob.xml" % slider] = archetype("UI%sKnob" % slider, "options", image("ui_knob", (48, 48), "KnobDefault"),
                                                     (art.SLIDER_X, row), False)
     return files
 

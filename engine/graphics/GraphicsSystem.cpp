@@ -360,8 +360,11 @@ void GraphicsSystem::AddToBatch(Sprite* sprite) {
     DrawSprite(sprite);
     return;
   }
+  const Texture* texture = sprite->texture.get();
+  // Alpha 1 throughout: blending would give each pixel its own colour anyway.
+  const bool opaque = texture != nullptr && texture->opaque && sprite->colour.a == 1.0f;
   batch.AddQuad(sprite->ModelMatrix(), sprite->FrameCorners(), sprite->colour, sprite->shake,
-                sprite->texture ? sprite->texture->id : 0);
+                texture ? texture->id : 0, opaque);
 }
 
 void GraphicsSystem::FlushBatch() {

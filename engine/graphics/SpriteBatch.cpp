@@ -59,7 +59,7 @@ void SpriteBatch::Release() {
 }
 
 void SpriteBatch::AddQuad(const Math::Matrix4& model, const AnimationFrame& corners, const Math::Vec4& tint,
-                          bool shake, GLuint texture) {
+                          bool shake, GLuint texture, bool opaque) {
   const float* m = model.m;
   const float shaken = shake ? 1.0f : 0.0f;
   for (size_t i = 0; i < kVerticesPerQuad; ++i) {
@@ -69,10 +69,10 @@ void SpriteBatch::AddQuad(const Math::Matrix4& model, const AnimationFrame& corn
                                corners[i].v, tint.r, tint.g, tint.b, tint.a, shaken});
   }
   const size_t quad = vertices_.size() / kVerticesPerQuad - 1;
-  if (!runs_.empty() && runs_.back().texture == texture) {
+  if (!runs_.empty() && runs_.back().texture == texture && runs_.back().opaque == opaque) {
     ++runs_.back().quads;
   } else {
-    runs_.push_back(Run{texture, quad, 1});
+    runs_.push_back(Run{texture, opaque, quad, 1});
   }
 }
 
@@ -104,12 +104,19 @@ int SpriteBatch::Flush() {
   gl::BufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices_.size() * sizeof(Vertex)), vertices_.data(),
                  GL_STREAM_DRAW);
   gl::BindBuffer(GL_ARRAY_BUFFER, 0);
+  // The passes draw with blending on; it is only switched off for opaque runs.
+  bool blending = true;
   for (const Run& run : runs_) {
+    if (run.opaque == blending) {
+      blending = !run.opaque;
+      blending ? gl::Enable(GL_BLEND) : gl::Disable(GL_BLEND);
+    }
     gl::BindTexture(GL_TEXTURE_2D, run.texture);
     const size_t firstIndex = run.firstQuad * kIndicesPerQuad;
     gl::DrawElements(GL_TRIANGLES, static_cast<GLsizei>(run.quads * kIndicesPerQuad), GL_UNSIGNED_INT,
                      reinterpret_cast<const void*>(static_cast<uintptr_t>(firstIndex * sizeof(GLuint))));
   }
+  if (!blending) gl::Enable(GL_BLEND);
   const int calls = static_cast<int>(runs_.size());
   vertices_.clear();
   runs_.clear();

@@ -4,6 +4,8 @@
 // corners, tint and shake per vertex), and each run of quads that share a
 // texture goes out as one draw call. Draw order within and across runs is
 // the order the quads were added, so layers and sorting keep their meaning.
+// Quads that cover what lies beneath completely are drawn without blending,
+// which gives the same pixels for less work.
 #include <cstddef>
 #include <vector>
 
@@ -32,8 +34,9 @@ class SpriteBatch {
 
   // The unit square through model, its corners (lower-left, lower-right,
   // upper-right, upper-left) taking the texture corners in that order.
+  // Opaque: the texture and the tint let nothing beneath show through.
   void AddQuad(const Math::Matrix4& model, const AnimationFrame& corners, const Math::Vec4& tint, bool shake,
-               GLuint texture);
+               GLuint texture, bool opaque);
   bool Empty() const { return runs_.empty(); }
   // Uploads the quads, draws them run by run and empties the batch;
   // returns the number of draw calls made.
@@ -45,6 +48,7 @@ class SpriteBatch {
   };
   struct Run {
     GLuint texture;
+    bool opaque;
     size_t firstQuad;
     size_t quads;
   };

@@ -38,6 +38,7 @@ Texture::Texture(Texture&& other) noexcept
     : id(std::exchange(other.id, 0)),
       width(std::exchange(other.width, 0)),
       height(std::exchange(other.height, 0)),
+      opaque(std::exchange(other.opaque, false)),
       animations(std::move(other.animations)) {
   other.animations.clear();
 }
@@ -48,6 +49,7 @@ Texture& Texture::operator=(Texture&& other) noexcept {
     id = std::exchange(other.id, 0);
     width = std::exchange(other.width, 0);
     height = std::exchange(other.height, 0);
+    opaque = std::exchange(other.opaque, false);
     animations = std::move(other.animations);
     other.animations.clear();
   }
@@ -85,6 +87,14 @@ GLuint UploadTexture(int width, int height, int unpackAlignment, GLint internalF
   return id;
 }
 
+bool EveryPixelOpaque(const DecodedImage& image) {
+  if (image.bytesPerPixel != 4) return true;
+  for (size_t alpha = 3; alpha < image.pixels.size(); alpha += 4) {
+    if (image.pixels[alpha] != 255) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 TextureFactory& TextureFactory::Instance() {
@@ -117,6 +127,7 @@ void TextureFactory::LoadTexture(const std::string& name, const std::string& pat
   auto texture = std::make_shared<Texture>();
   texture->width = image.width;
   texture->height = image.height;
+  texture->opaque = EveryPixelOpaque(image);
   // RGB rows are tightly packed and need not fill whole 2-byte rows.
   const bool rgb = image.bytesPerPixel == 3;
   texture->id = UploadTexture(image.width, image.height, rgb ? 1 : 2, rgb ? GL_RGB8 : GL_RGBA8,

@@ -48,6 +48,9 @@ class Texture {
   GLuint id = 0;
   int width = 0;
   int height = 0;
+  // Every texel fully covers what lies beneath (an image without alpha, or
+  // with alpha 255 throughout); unknown textures count as see-through.
+  bool opaque = false;
   std::map<std::string, Animation> animations;
 
  private:

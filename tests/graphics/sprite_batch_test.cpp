@@ -68,6 +68,24 @@ TEST_F(SpriteBatchTest, ChangingTexturesStartANewRunAndKeepTheDrawOrder) {
   EXPECT_LT(sheet.r, 10) << sheet;
 }
 
+TEST_F(SpriteBatchTest, OpaqueRunsAreDrawnApartFromSeeThroughOnesWithTheSamePixels) {
+  graphics().textures->LoadTexture("batch_red", TestSupport::GraphicsTestData("red.png"), {});
+  graphics().textures->LoadTexture("batch_sheet", TestSupport::GraphicsTestData("sheet_128x64.png"), {});
+  EXPECT_TRUE(graphics().GetTexture("batch_red")->opaque) << "an image without alpha";
+  EXPECT_FALSE(graphics().GetTexture("batch_sheet")->opaque) << "its upper half is half see-through";
+  Add(0, 0, 200, "blank", kGreen);
+  Add(0, -60, 64, "batch_red", Math::Vec4(1, 1, 1, 1));
+  Add(0, 60, 64, "batch_red", Math::Vec4(1, 1, 1, 0.5f));
+  Frame();
+  EXPECT_EQ(graphics().SpriteDrawCalls(), 3) << "the tinted blank is opaque too, but of another texture";
+  const Pixel covered = ReadPixel(kCentreX - 60, kCentreY);
+  EXPECT_EQ(covered.r, 255) << covered;
+  EXPECT_EQ(covered.g, 0) << "nothing of the green beneath: " << covered;
+  const Pixel halfway = ReadPixel(kCentreX + 60, kCentreY);
+  EXPECT_NEAR(halfway.r, 128, 1) << "half red over green: " << halfway;
+  EXPECT_NEAR(halfway.g, 128, 1) << halfway;
+}
+
 TEST_F(SpriteBatchTest, ASpriteOfAnotherMeshIsDrawnOnItsOwnInItsPlace) {
   Add(2, 0, 100, "blank", kRed);
   // The whole-screen mesh reaches twice as far as the unit quad.

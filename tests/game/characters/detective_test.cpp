@@ -11,102 +11,101 @@
 #include "game/match/Roles.h"
 #include "game/props/Poisonable.h"
 #include "game/props/User.h"
-#include "support/GameWorld.h"
+#include "support/PlayersWorld.h"
 
 namespace {
 
 using Hit = ReloadMeter::Hit;
 
-class DetectiveTest : public testing::Test {
+class DetectiveTest : public TestSupport::PlayersWorld {
  protected:
-  DetectiveTest() { Detective::facing = Math::Vec3(0, 1, 0); }
-  // The meter's parts are in the scene before the Detective looks for them.
-  bool SpawnMeter() {
+  void SetUp() override {
+    PlayersWorld::SetUp();
+    Detective::facing = Math::Vec3(0, 1, 0);
+    // The meter's parts are in the scene before the Detective looks for them.
     for (const char* part : {"ReloadFrame", "ReloadFill_Red", "ReloadFill_Yellow", "ReloadFill_Green", "ReloadArrow"})
-      world.Spawn(part, {50000, 0, 0});
-    return true;
+      Spawn(part, {50000, 0, 0});
+    detective = &Spawn<Detective>("Detective", {0, 0, 0});
   }
-  float MeterX() { return detective.meterDisplay.frame->GetTransform().position.x; }
+  float MeterX() { return detective->meterDisplay.frame->GetTransform().position.x; }
   // Starts the meter on a body and presses when the arrow first reads `wanted`.
   void PressOn(Hit wanted) {
-    world.Tap("E");
-    ASSERT_TRUE(detective.meterActive);
-    for (int i = 0; i < 120 && detective.meter.JudgeArrow() != wanted; ++i) world.Frame();
-    world.Tap("E");
+    Tap("E");
+    ASSERT_TRUE(detective->meterActive);
+    for (int i = 0; i < 120 && detective->meter.JudgeArrow() != wanted; ++i) Step();
+    Tap("E");
   }
 
   TestSupport::ScopedRole role{detectiveController, 1};
-  TestSupport::GameWorld world;
-  bool meterSpawned = SpawnMeter();
-  Detective& detective = world.Spawn<Detective>("Detective", {0, 0, 0});
+  Detective* detective = nullptr;
 };
 
 TEST_F(DetectiveTest, PerfectAndGoodHitsWorkTheirTimesThenTheBodyIsGone) {
-  NPC& body = world.Guest({0, 90, 0}, false);
+  NPC& body = Guest({0, 90, 0}, false);
   body.Die(NPC::kKilled);
-  world.Guest({0, -100, 0}, false).Die(NPC::kKilled);  // exactly at reach
+  Guest({0, -100, 0}, false).Die(NPC::kKilled);  // exactly at reach
   PressOn(Hit::Perfect);
   EXPECT_FLOAT_EQ(MeterX(), 5000.0f) << "a pressed meter is put 5000 away";
-  EXPECT_TRUE(detective.emitter->enabled && !detective.inputEnabled);
-  world.Run(0.9f);
+  EXPECT_TRUE(detective->emitter->enabled && !detective->inputEnabled);
+  Run(0.9f);
   EXPECT_FALSE(body.bodyRemoved);
-  world.Run(0.2f);
+  Run(0.2f);
   EXPECT_TRUE(body.bodyRemoved && !body.enabled && !body.sprite->enabled);
-  EXPECT_TRUE(detective.inputEnabled && !detective.emitter->enabled);
+  EXPECT_TRUE(detective->inputEnabled && !detective->emitter->enabled);
   PressOn(Hit::Good);
-  EXPECT_FLOAT_EQ(detective.workTimer.total, 3.0f);
+  EXPECT_FLOAT_EQ(detective->workTimer.total, 3.0f);
 }
 
 TEST_F(DetectiveTest, AMissOnlyClosesTheMeterAndAnUntouchedSweepIsPutFarAway) {
-  world.Guest({0, 90, 0}, false).Die(NPC::kKilled);
+  Guest({0, 90, 0}, false).Die(NPC::kKilled);
   PressOn(Hit::Miss);
-  EXPECT_FALSE(detective.workTimer.running || detective.meterActive);
-  world.Tap("E");
-  world.Run(1.2f);
-  EXPECT_FALSE(detective.meterActive);
+  EXPECT_FALSE(detective->workTimer.running || detective->meterActive);
+  Tap("E");
+  Run(1.2f);
+  EXPECT_FALSE(detective->meterActive);
   EXPECT_FLOAT_EQ(MeterX(), 50000.0f) << "50000 away from where it was shown";
 }
 
 TEST_F(DetectiveTest, UsingAPropLeavesNoRecordAndRunningNeedsAMove) {
-  auto& dish = world.Spawn<Poisonable>("Food_Cake", {0, 70, 0});
-  world.Tap("E");
-  EXPECT_FALSE(dish.HasUser(detective.GetOwner()->GetComponent<User>()));
-  world.Hold("LSHIFT");
-  world.Run(0.1f);
-  EXPECT_FLOAT_EQ(detective.moveable->mSpeed, Detective::baseSpeed);
-  world.Hold("S");
-  world.Run(0.1f);
-  EXPECT_FLOAT_EQ(detective.moveable->mSpeed, Detective::baseSpeed * 1.5f);
+  auto& dish = Spawn<Poisonable>("Food_Cake", {0, 70, 0});
+  Tap("E");
+  EXPECT_FALSE(dish.HasUser(detective->GetOwner()->GetComponent<User>()));
+  Hold("LSHIFT");
+  Run(0.1f);
+  EXPECT_FLOAT_EQ(detective->moveable->mSpeed, Detective::baseSpeed);
+  Hold("S");
+  Run(0.1f);
+  EXPECT_FLOAT_EQ(detective->moveable->mSpeed, Detective::baseSpeed * 1.5f);
 }
 
 TEST_F(DetectiveTest, AnArrestPlaysSpotlightHandcuffsAndArrestInOrder) {
-  Killer& killer = world.Spawn<Killer>("Killer", {0, 60, 0});
-  world.Tap("Q");
-  EXPECT_FALSE(killer.inputEnabled || detective.inputEnabled);
+  Killer& killer = Spawn<Killer>("Killer", {0, 60, 0});
+  Tap("Q");
+  EXPECT_FALSE(killer.inputEnabled || detective->inputEnabled);
   EXPECT_FLOAT_EQ(Framework::GetGraphicsSystem().spotlightRadius.end, 60.0f);
-  world.Run(2.9f);
+  Run(2.9f);
   EXPECT_TRUE(killer.alive) << "the spotlight holds the queue for 3 s";
-  for (int i = 0; i < 30 && killer.alive; ++i) world.Frame();
-  EXPECT_NE(detective.sprite->currentAnimSet, "ArrestUp");
-  world.Run(0.05f);
-  EXPECT_EQ(detective.sprite->currentAnimSet, "ArrestUp");
+  for (int i = 0; i < 30 && killer.alive; ++i) Step();
+  EXPECT_NE(detective->sprite->currentAnimSet, "ArrestUp");
+  Run(0.05f);
+  EXPECT_EQ(detective->sprite->currentAnimSet, "ArrestUp");
 }
 
 TEST_F(DetectiveTest, APunchCostsAStrikeAndAFaintAndTheDetectiveGetsUpOnlyWhileStrikesLast) {
   for (const bool exhausted : {false, true}) {
-    Killer& behind = world.Spawn<Killer>("Killer", {0, -40, 0});
-    NPC& guest = world.Guest({0, 50, 0}, false);
+    Killer& behind = Spawn<Killer>("Killer", {0, -40, 0});
+    NPC& guest = Guest({0, 50, 0}, false);
     int strikes = 0;
-    detective.addStrikes = [&](int count) { strikes += count; };
-    detective.strikesExhausted = [exhausted] { return exhausted; };
-    world.Tap("Q");
+    detective->addStrikes = [&](int count) { strikes += count; };
+    detective->strikesExhausted = [exhausted] { return exhausted; };
+    Tap("Q");
     EXPECT_TRUE(behind.alive) << "no arrest from behind";
-    world.Run(3.5f);
+    Run(3.5f);
     EXPECT_EQ(strikes, 1);
-    EXPECT_FLOAT_EQ(detective.faintTime, 4.0f);
-    world.Run(5.0f);
-    EXPECT_EQ(detective.inputEnabled, !exhausted);
-    EXPECT_FLOAT_EQ(detective.faintTime, exhausted ? 4.0f : 0.0f);
+    EXPECT_FLOAT_EQ(detective->faintTime, 4.0f);
+    Run(5.0f);
+    EXPECT_EQ(detective->inputEnabled, !exhausted);
+    EXPECT_FLOAT_EQ(detective->faintTime, exhausted ? 4.0f : 0.0f);
     for (Framework::GameObject* away : {guest.GetOwner(), behind.GetOwner()}) away->GetTransform().position.x = 5000.0f;
   }
 }

@@ -35,7 +35,7 @@ def bubble(ctx, w, h, bob):
 
 def emote_happy(step):
     def draw(ctx):
-        bob = [0, -1.5][step]
+        bob = [0, -1.0][step]
         bubble(ctx, 48, 48, bob)
         cx, cy = 24, 19 + bob
         ctx.arc(cx, cy, 10, 0, 2 * math.pi)
@@ -67,7 +67,7 @@ def emote_dots(step):
 
 def emote_food(step):
     def draw(ctx):
-        bob = [0, -1.5][step]
+        bob = [0, -1.0][step]
         bubble(ctx, 48, 48, bob)
         cy = 20 + bob
         # A drumstick and a little steam.
@@ -136,13 +136,13 @@ def explosion(step, frames=8):
     def draw(ctx):
         t = step / (frames - 1)
         c = 64
-        grow = 14 + 46 * math.sqrt(t)
+        grow = 14 + 36 * math.sqrt(t)
         fade = 1.0 if t < 0.6 else max(0.0, 1 - (t - 0.6) / 0.45)
         fire = max(0.0, 1 - t * 1.3)
         for angle, reach, size in puffs:
             x = c + math.cos(angle) * grow * reach * 0.7
             y = c + math.sin(angle) * grow * reach * 0.55 - t * 14
-            r = (8 + 14 * size) * (0.5 + t)
+            r = (7 + 11 * size) * (0.5 + t * 0.8)
             colour = mix(hex_colour("ff9a20"), SMOKE, min(1.0, t * 1.6))
             ellipse(ctx, x, y, r, r * 0.9)
             paint_colour(ctx, colour, 0.9 * fade)
@@ -177,7 +177,7 @@ def siren(step):
         lit_red = step % 2 == 0
         glow = red if lit_red else blue
         glow_x = 41 if lit_red else 53
-        for r, a in ((22, 0.16), (13, 0.28)):
+        for r, a in ((14, 0.16), (9, 0.28)):
             ctx.arc(glow_x, 15, r, 0, 2 * math.pi)
             paint_colour(ctx, glow, a)
             ctx.fill()
@@ -367,7 +367,7 @@ def punchbowl(ctx, step, in_use, sabotaged):
         fill_outline(ctx, hex_colour("b8bcc4"), 0.8)
         glints(ctx, [(14, 20), (48, 22)], step)
     if sabotaged:
-        fumes(ctx, 30, 26, 34, step)
+        fumes(ctx, 30, 30, 34, step)
         for i in range(3):
             ctx.arc(18 + i * 12, 29 - ((step + i) % 2), 1.6, 0, 2 * math.pi)
             paint_colour(ctx, POISON, 0.7)
@@ -409,7 +409,7 @@ def cake(ctx, step, in_use, sabotaged):
         stroke_line(ctx, [(50, 46), (60, 36)], 1.8, hex_colour("b8bcc4"), outline=1.2)
         glints(ctx, [(12, 30), (54, 20)], step)
     if sabotaged:
-        fumes(ctx, 32, 20, 30, step)
+        fumes(ctx, 32, 30, 30, step)
 
 
 # ---- Rigged furniture ---------------------------------------------------------------------------
@@ -489,7 +489,7 @@ def jukebox_body(ctx, step, in_use, charred=False):
 def jukebox_broken(ctx, step):
     jukebox_body(ctx, 0, False, charred=True)
     stroke_line(ctx, [(24, 30), (30, 44), (26, 56), (34, 70)], 1.4, hex_colour("101010"))
-    smoke_wisps(ctx, 32, 18, step)
+    smoke_wisps(ctx, 32, 28, step)
 
 
 def pool_table_body(ctx, step, in_use, charred=False):
@@ -522,7 +522,7 @@ def pool_table_body(ctx, step, in_use, charred=False):
     ctx.arc(cue_x, 36, 2.8, 0, 2 * math.pi)
     fill_outline(ctx, CREAM, 0.7)
     if in_use:
-        stroke_line(ctx, [(cue_x - 6, 37), (cue_x - 40, 44)], 2.0, hex_colour("d8b070"), outline=1.0)
+        stroke_line(ctx, [(cue_x - 6, 37), (max(cue_x - 34, 4), 43)], 2.0, hex_colour("d8b070"), outline=1.0)
 
 
 def pool_table_broken(ctx, step):
@@ -533,7 +533,7 @@ def pool_table_broken(ctx, step):
     for x, y in ((30, 68), (92, 70), (104, 66)):
         ctx.arc(x, y, 2.6, 0, 2 * math.pi)
         fill_outline(ctx, hex_colour("3a3a3a"), 0.6)
-    smoke_wisps(ctx, 62, 14, step, 40)
+    smoke_wisps(ctx, 62, 27, step, 40)
 
 
 def piano_body(ctx, step, in_use, charred=False):
@@ -578,7 +578,7 @@ def piano_broken(ctx, step):
     paint_colour(ctx, hex_colour("0c0c0c"))
     ctx.fill()
     stroke_line(ctx, [(20, 54), (30, 62)], 1.2, hex_colour("101010"))
-    smoke_wisps(ctx, 56, 14, step, 40)
+    smoke_wisps(ctx, 56, 27, step, 40)
 
 
 # ---- Alarm and meter ------------------------------------------------------------------------------
@@ -592,14 +592,14 @@ def alarm_box(state, step):
         shake = ([-1.5, 1.5][step] if ringing else 0)
         body = hex_colour("8a8a90") if cooling else hex_colour("d8201c")
         if ringing:
-            for r, a in ((22, 0.25), (16, 0.35)):
-                ctx.arc(24, 24, r + step * 2, 0, 2 * math.pi)
+            for r, a in ((20, 0.25), (15, 0.35)):
+                ctx.arc(24, 24, r + step * 1.5, 0, 2 * math.pi)
                 paint_colour(ctx, hex_colour("ffe14a"), a)
                 ctx.fill()
             for i in range(6):
                 a = i * math.pi / 3 + step * 0.5
                 stroke_line(ctx, [(24 + math.cos(a) * 17, 24 + math.sin(a) * 17),
-                                  (24 + math.cos(a) * 23, 24 + math.sin(a) * 23)], 2.0, hex_colour("ffb000"))
+                                  (24 + math.cos(a) * 21, 24 + math.sin(a) * 21)], 2.0, hex_colour("ffb000"))
         ctx.save()
         ctx.translate(shake, 0)
         rounded_rect(ctx, 8, 6, 32, 44, 5)
@@ -655,9 +655,9 @@ def prop_textures():
         "Food_Buffet": looks(112, 72, buffet),
         "Food_Punchbowl": looks(64, 64, punchbowl),
         "Food_Cake": looks(64, 72, cake),
-        "Jukebox": looks(64, 96, rigged(jukebox_body, (20, 90), (48, 20)), jukebox_broken),
+        "Jukebox": looks(64, 96, rigged(jukebox_body, (20, 90), (34, 29)), jukebox_broken),
         "PoolTable": looks(128, 80, rigged(pool_table_body, (100, 64)), pool_table_broken),
-        "Piano": looks(112, 96, rigged(piano_body, (84, 88), (80, 14)), piano_broken),
+        "Piano": looks(112, 96, rigged(piano_body, (84, 88), (80, 29)), piano_broken),
         "AlarmBox": [Animation("Normal", 48, 56, [alarm_box("Normal", 0)]),
                      Animation("Interacted", 48, 56, [alarm_box("Interacted", s) for s in range(2)]),
                      Animation("Cooldown", 48, 56, [alarm_box("Cooldown", 0)])],

@@ -306,7 +306,7 @@ def potted_plant(ctx, w, h, pot, leaf, rng):
     for _ in range(14):
         angle = rng.uniform(-2.6, -0.5)
         length = rng.uniform(h * 0.35, h * 0.6)
-        tip = (cx + math.cos(angle) * length * 0.8, h * 0.62 + math.sin(angle) * length)
+        tip = (cx + math.cos(angle) * min(length * 0.8, w / 2 - 6), h * 0.62 + math.sin(angle) * length)
         ctx.move_to(cx, h * 0.62)
         ctx.curve_to(cx + (tip[0] - cx) * 0.3 - 6, tip[1] + 10, tip[0] - 4, tip[1] + 4, tip[0], tip[1])
         ctx.curve_to(tip[0] + 4, tip[1] + 8, cx + (tip[0] - cx) * 0.3 + 6, tip[1] + 14, cx, h * 0.62)
@@ -618,8 +618,8 @@ def carnival_decor():
             for side in (-1, 1):
                 ctx.arc(x + side * 6, 45, 3, 0, 2 * math.pi)
                 fill_outline(ctx, colour, 1.0)
-        striped_roof(ctx, 4, 6, w - 8, 28, [red, white])
-        polygon(ctx, [(10, 6), (w - 2, 6), (w - 8, 34), (4, 34)])
+        striped_roof(ctx, 4, 6, w - 16, 28, [red, white])
+        polygon(ctx, [(10, 6), (w - 6, 6), (w - 12, 34), (4, 34)])
         ctx.set_line_width(1.6)
         paint_colour(ctx, OUTLINE)
         ctx.stroke()
@@ -666,7 +666,7 @@ def carnival_decor():
     def lamp_post(ctx):
         w, h = 40, 128
         shadow(ctx, w / 2, h - 4, 12, 4)
-        ctx.arc(w / 2, 16, 16, 0, 2 * math.pi)
+        ctx.arc(w / 2, 16, 14, 0, 2 * math.pi)
         paint_colour(ctx, hex_colour("ffe080"), 0.3)
         ctx.fill()
         stroke_line(ctx, [(w / 2, 24), (w / 2, h - 8)], 4, hex_colour("2a2a34"), outline=1.2)

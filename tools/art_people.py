@@ -91,6 +91,7 @@ class Pose:
     item: str = None                  # "plate", "fork_up", "cuffs", "cuffs_closed"
     impact: bool = False
     glint: bool = False               # the badge catches the light
+    dust: bool = False                # a running foot kicks up dust
     fall: float = 0.0                 # degrees of falling backwards (profile only)
 
 
@@ -124,6 +125,17 @@ def far(colour):
 
 
 # ---- Profile (facing left) ----------------------------------------------------------------
+
+def dust_puffs(ctx, places):
+    """Little clouds of dust on the floor behind a running foot."""
+    for x, y, r in places:
+        ctx.arc(x, y, r, 0, 2 * math.pi)
+        paint_colour(ctx, hex_colour("e8dcc4"), 0.75)
+        ctx.fill_preserve()
+        ctx.set_line_width(0.8)
+        paint_colour(ctx, hex_colour("a89878"), 0.8)
+        ctx.stroke()
+
 
 def ground_shadow(ctx, fall=0.0):
     """A soft shadow on the floor under the feet (under the body once it lies down)."""
@@ -708,7 +720,7 @@ def walk_profile(step, run=False):
     if step >= 2:
         pose["near_leg"], pose["far_leg"] = pose["far_leg"], pose["near_leg"]
         pose["near_arm"], pose["far_arm"] = pose["far_arm"], pose["near_arm"]
-    return Pose(mouth="open" if run else "smile", **pose)
+    return Pose(mouth="open" if run else "smile", dust=run and step % 2 == 0, **pose)
 
 
 def walk_front(step, run=False):
@@ -721,6 +733,7 @@ def walk_front(step, run=False):
     sides = [(lift, near), (0.5, 0.5), (near, lift), (0.5, 0.5)][step]
     arms = [(arm_fwd, arm_back), (passing, passing), (arm_back, arm_fwd), (passing, passing)][step]
     return Pose(lift=sides, arms=arms, sway=[-1.2, 0, 1.2, 0][step], hop=(3.0 if run else 1.0) * (step % 2),
+                dust=run and step % 2 == 0,
                 lean=12 if run else 0, mouth="open" if run else "smile")
 
 
@@ -810,6 +823,10 @@ def frames_of(look, view, poses):
     def drawer(index, pose):
         def draw(ctx):
             ground_shadow(ctx, pose.fall)
+            if pose.dust:
+                behind = [(70, GROUND - 2, 3.2), (77, GROUND - 5, 2.4), (82, GROUND - 1, 1.8)]
+                sides = [(30, GROUND - 1, 2.8), (66, GROUND - 1, 2.8), (25, GROUND - 4, 1.8), (71, GROUND - 4, 1.8)]
+                dust_puffs(ctx, behind if view == "Left" else sides)
             if not look.rim:
                 figure(ctx, pose)
                 return

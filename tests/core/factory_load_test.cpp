@@ -17,13 +17,15 @@
 #include "support/TestSupport.h"
 
 static std::size_t g_allocatedBytes = 0;
-void* operator new(std::size_t size) {
+// Not inlined: GCC would pair the malloc() and free() inside with new and
+// delete and call that a mismatch.
+[[gnu::noinline]] void* operator new(std::size_t size) {
   g_allocatedBytes += size;
   if (void* block = std::malloc(size ? size : 1)) return block;
   throw std::bad_alloc();
 }
-void operator delete(void* block) noexcept { std::free(block); }
-void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
+[[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 
 namespace {
 

@@ -27,7 +27,6 @@ Framework::GameComponent* Explodable::Clone(GameObject* newOwner) {
   copy->sabotaged = sabotaged;
   copy->broken = broken;
   copy->explosion_radius = explosion_radius;
-  copy->requiredNames = requiredNames;
   return copy;
 }
 

@@ -11,8 +11,6 @@ Framework::GameComponent* Poisonable::Clone(Framework::GameObject* newOwner) {
   auto* copy = new Poisonable(newOwner);
   copy->charges = charges;
   copy->poisoned = poisoned;
-  // A copy serves as many poisoned portions as the dish it was made from.
-  copy->PoisonedChargesMax = PoisonedChargesMax;
   return copy;
 }
 

@@ -54,20 +54,6 @@ TEST_F(SpriteBatchTest, RunsOfOneTextureShareADrawCallAcrossLayersAndTints) {
   EXPECT_EQ(graphics().SpriteDrawCalls(), 2) << "the UI pass draws its own batch";
 }
 
-TEST_F(SpriteBatchTest, ChangingTexturesStartANewRunAndKeepTheDrawOrder) {
-  graphics().textures->LoadTexture("batch_sheet", TestSupport::GraphicsTestData("sheet_128x64.png"), {});
-  Add(0, 0, 100, "blank", kRed);
-  Add(0, 0, 60, "batch_sheet", Math::Vec4(1, 1, 1, 1));
-  Add(0, 0, 20, "blank", kBlue);
-  Frame();
-  EXPECT_EQ(graphics().SpriteDrawCalls(), 3);
-  EXPECT_GT(ReadPixel(kCentreX, kCentreY).b, 240) << "the last sprite lies on top";
-  EXPECT_GT(ReadPixel(kCentreX + 45, kCentreY).r, 240) << "the first sprite shows around the others";
-  const Pixel sheet = ReadPixel(kCentreX - 10, kCentreY - 20);
-  EXPECT_GT(sheet.g, 240) << "the sheet's green column over the red sprite: " << sheet;
-  EXPECT_LT(sheet.r, 10) << sheet;
-}
-
 TEST_F(SpriteBatchTest, OpaqueRunsAreDrawnApartFromSeeThroughOnesWithTheSamePixels) {
   graphics().textures->LoadTexture("batch_red", TestSupport::GraphicsTestData("red.png"), {});
   graphics().textures->LoadTexture("batch_sheet", TestSupport::GraphicsTestData("sheet_128x64.png"), {});

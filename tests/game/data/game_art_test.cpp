@@ -22,12 +22,13 @@ class GameArtTest : public TestSupport::RendererTest {
   static constexpr int kScale = 2;  // a 96-px frame drawn 192 px wide
   static constexpr int kFrame = 96 * kScale;
 
-  Image Draw(const std::string& texture, const std::string& animation, bool mirrored = false) {
+  Image Draw(const std::string& texture, const std::string& animation, bool mirrored = false, unsigned frame = 0) {
     sprite = std::make_unique<Sprite>(nullptr, Math::Vec2(0, 0), Math::Vec2(mirrored ? -kFrame : kFrame, kFrame),
                                       0.0f, 0);
     sprite->textureID = texture;
     sprite->currentAnimSet = animation;
     Framework::GetGraphicsSystem().Update(0.016f);
+    sprite->frame = frame;
     Framework::GetGraphicsSystem().RenderFrame();
     return TestSupport::ReadImage(kWidth, kHeight);
   }
@@ -48,29 +49,24 @@ class GameArtTest : public TestSupport::RendererTest {
   std::unique_ptr<Sprite> sprite;
 };
 
-TEST_F(GameArtTest, GuestFramesStandUprightAndFaceLeftUnlessMirrored) {
-  // The tuxedo guest from the front: a face near the top, black shoes at the bottom, nothing below them.
+TEST_F(GameArtTest, GuestFramesStandUprightFaceLeftUnlessMirroredAndDieLyingDown) {
+  // The tuxedo guest from the front: a face at head height, a black shoe on the ground.
   const Image front = Draw("NPCMale1", "IdleDown");
-  EXPECT_GT(SkinAcross(front, 28, 38, 58), 8) << "a face at head height";
+  EXPECT_GT(SkinAcross(front, 28, 38, 58), 8);
   EXPECT_EQ(SkinAcross(front, 85, 30, 66), 0) << "no skin at the feet";
   const Pixel shoe = At(front, 43, 92);
-  EXPECT_LT(shoe.r + shoe.g + shoe.b, 90) << "a black shoe on the ground: " << shoe;
+  EXPECT_LT(shoe.r + shoe.g + shoe.b, 90) << shoe;
   // The profile's face (skin) is on the left of the head, its slicked hair on the right.
   const Image left = Draw("NPCMale1", "IdleLeft");
   EXPECT_GT(SkinAcross(left, 30, 36, 47), SkinAcross(left, 30, 49, 60) + 3);
   const Image right = Draw("NPCMale1", "IdleLeft", true);
   EXPECT_GT(SkinAcross(right, 30, 49, 60), SkinAcross(right, 30, 36, 47) + 3);
-}
-
-TEST_F(GameArtTest, DeathEndsLyingDown) {
-  Draw("NPCMale1", "Death");
-  sprite->frame = 4;  // the last frame, where the animation holds
-  Framework::GetGraphicsSystem().RenderFrame();
-  const Image lying = TestSupport::ReadImage(kWidth, kHeight);
-  EXPECT_EQ(SkinAcross(lying, 28, 30, 66), 0) << "no head standing up";
+  // Death's last frame, where it holds: no head up high, the head near the floor.
+  const Image lying = Draw("NPCMale1", "Death", false, 4);
+  EXPECT_EQ(SkinAcross(lying, 28, 30, 66), 0);
   int skinLow = 0;
   for (int y = 70; y < 92; ++y) skinLow += SkinAcross(lying, y, 0, 96);
-  EXPECT_GT(skinLow, 10) << "the head lies near the ground";
+  EXPECT_GT(skinLow, 10);
 }
 
 }  // namespace

@@ -180,6 +180,9 @@ void NPC::Calm(const Math::Vector3<float>& from, float duration) {
 }
 
 void NPC::Panic(float duration) {
+  // The poison is already at work: a scare must not cure it (the guest
+  // would stay green for the rest of the match and never die of it).
+  if (currentState == kPoisoned) return;
   panicTime = duration;
   if (Interactable* prop = PropInUse()) prop->RemoveUser(user);
   ChangeState(kPanic);

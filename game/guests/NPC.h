@@ -48,6 +48,7 @@ class NPC : public Character {
   // Turns to the puncher and plays the punch; returns the puncher's stun time.
   float GetPunched(const Math::Vector3<float>& from);
   void Calm(const Math::Vector3<float>& from, float duration);
+  // Nothing for a poisoned guest, which dies of the poison whatever happens.
   void Panic(float duration);
   // Shows the bubble animation (nothing for an empty name) for emote_timer_max seconds.
   void ShowEmote(const std::string& animation);

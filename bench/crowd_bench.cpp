@@ -11,9 +11,12 @@
 // (from any folder: it works in the source tree's Resources/).
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -158,25 +161,48 @@ class Party {
   std::vector<NPC*> crowd;
 };
 
+// Microseconds per frame by crowd size, for the table at the end.
+std::map<int, double>& FrameTimes() {
+  static std::map<int, double> times;
+  return times;
+}
+
 void BM_CrowdFrame(benchmark::State& state) {
   // The guests' and effects' console lines would drown the table.
   std::ostringstream quiet;
   std::streambuf* out = std::cout.rdbuf(quiet.rdbuf());
   std::streambuf* err = std::cerr.rdbuf(quiet.rdbuf());
+  const int guests = static_cast<int>(state.range(0));
   {
-    Party party(static_cast<int>(state.range(0)));
+    Party party(guests);
+    const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
       party.Frame();
       quiet.str("");
     }
+    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    if (state.iterations() > 0) FrameTimes()[guests] = spent.count() / static_cast<double>(state.iterations());
     state.counters["panicking"] = party.Panicking();
   }
   std::cout.rdbuf(out);
   std::cerr.rdbuf(err);
-  state.SetComplexityN(state.range(0));
+  state.SetComplexityN(guests);
 }
 BENCHMARK(BM_CrowdFrame)->Arg(40)->Arg(200)->Arg(1000)->Unit(benchmark::kMicrosecond)->Complexity();
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  const std::map<int, double>& times = FrameTimes();
+  std::printf("\n%8s %16s   goal\n", "guests", "us per frame");
+  for (const auto& [guests, micros] : times)
+    std::printf("%8d %16.1f   %s\n", guests, micros, guests == 40 ? (micros < 500.0 ? "under 500 us: met" : "under 500 us: MISSED") : "");
+  if (times.count(200) && times.count(1000)) {
+    const double growth = times.at(1000) / times.at(200);
+    std::printf("growth from 200 to 1000 guests: %.1fx (goal 6x or less: %s)\n", growth, growth <= 6.0 ? "met" : "MISSED");
+  }
+  return 0;
+}

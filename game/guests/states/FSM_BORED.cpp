@@ -11,7 +11,10 @@
 
 void FSM_BORED::Enter() {
   boredTimer = static_cast<float>(RandomIndex(5)) + 4.0f;
-  const std::vector<Framework::GameObject*> props = Props();
+  // The props in play, from their registry: scanning every object of the
+  // scene for its tag on each choice would cost as much as the whole crowd.
+  std::vector<Framework::GameObject*> props;
+  for (Interactable* prop : GetInteractionManager().interactables) props.push_back(prop->GetOwner());
   if (props.empty()) {
     ChangeState(NPC::kIdle);
     return;

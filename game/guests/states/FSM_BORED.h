@@ -4,7 +4,8 @@
 class Interactable;
 
 // Boredom: the guest walks to the nearest free prop it may use and uses it
-// (eats, dances), giving up after 4 to 8 seconds out of reach.
+// (eats, dances), giving up after 4 to 8 seconds out of reach. Of two props
+// at the same distance it takes the earlier in the prop registry.
 class FSM_BORED : public FSM_STATE {
  public:
   using FSM_STATE::FSM_STATE;

@@ -55,7 +55,6 @@ void CrowdWorld::TearDown() {
   Framework::GetSceneManager().Shutdown();
   Framework::GetPhysics().ClearScene();
   Framework::EfxManager::Instance().Clear();
-  GetNPCManager().Clear();
   GetInteractionManager().Clear();
   Framework::GetEngine().dt = 0.0f;
 }

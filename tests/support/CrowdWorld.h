@@ -37,15 +37,13 @@ class CrowdWorld : public testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Builds an archetype file of the source tree into the scene, initialised.
+  // An archetype file of the source tree built into the scene and initialised.
   Framework::GameObject& Build(const std::string& archetype);
   NPC& AddGuest(const Math::Vec3& at, const std::string& look = "NPCMale1");
   TestProp& AddProp(const Math::Vec3& at);
-  // An empty object of the scene.
   Framework::GameObject& AddObject(const Math::Vec3& at, const std::string& name, const std::string& tag);
   Math::Vec3 WalkablePlace() const;
-  // One frame of physics, scripts, effects and destruction.
-  void Frame();
+  void Frame();  // physics, scripts, effects and destruction
 
   ScopedTestBackend backend;
   ScopedWorkingFolder root{CORVIDALE_SOURCE_ROOT};

@@ -10,15 +10,18 @@
 #include <vector>
 
 #include "engine/audio/AudioManager.h"
+#include "engine/core/SceneManager.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/platform/Platform.h"
+#include "game/GameSceneSteps.h"
 #include "game/guests/EntranceStarter.h"
 #include "game/guests/NPC.h"
 #include "game/guests/NPCManager.h"
 #include "game/guests/states/FSM_PANIC.h"
+#include "game/props/InteractionManager.h"
 #include "support/CrowdWorld.h"
 
 namespace {
@@ -129,7 +132,7 @@ TEST_F(CrowdTest, PanicCountsItsSourceOnceAndAZeroFreezeEndsAtOnce) {
   EXPECT_TRUE(static_cast<FSM_PANIC*>(guest.StateAt(NPC::kPanic))->freezeTimer.done) << "not frozen for good";
 }
 
-TEST_F(CrowdTest, KillsReachTheTargetWithTheKillersMusicAndDeadUsersFreeTheProp) {
+TEST_F(CrowdTest, KillsReachTheTargetWithTheKillersMusicUntilTheNextSceneAndDeadUsersFreeTheProp) {
   GetNPCManager().MaxKills = 2;
   TestProp& dish = AddProp(Math::Vec3(0, 0, 0));
   NPC& eater = AddGuest(Math::Vec3(40, 0, 0));
@@ -146,6 +149,15 @@ TEST_F(CrowdTest, KillsReachTheTargetWithTheKillersMusicAndDeadUsersFreeTheProp)
   const Framework::AudioManager& manager = Framework::GetAudioManager();
   EXPECT_TRUE(audio->At(manager.musicChannel).path.find("Victory_Killer") != std::string::npos);
   EXPECT_TRUE(audio->Audible(manager.musicChannel));
+  // The next scene reopens the round, without the old guests and props.
+  Framework::SceneManager& scenes = Framework::GetSceneManager();
+  InstallGameSceneSteps(scenes);
+  scenes.AddScene(new Framework::DefaultScene, "next");
+  scenes.ChangeScene("next");
+  for (int i = 0; i < 4; ++i) scenes.Update(0.5f);
+  ASSERT_EQ(scenes.CurrentSceneKey(), "next");
+  EXPECT_TRUE(GetNPCManager().Kills == 0 && !GetNPCManager().roundOver && GetNPCManager().MaxKills == 2);
+  EXPECT_TRUE(GetNPCManager().npcs.empty() && GetInteractionManager().interactables.empty());
 }
 
 TEST_F(CrowdTest, TheForcedGuestAlwaysLetsTheDetectiveIn) {

@@ -1,8 +1,7 @@
 #pragma once
-// A fixture for the game's tests: the current (placeholder) scene of the
-// real scene manager in the source tree, with guests built from the shared
-// guest archetypes, the emote and panic effect templates, the committed
-// walkability grid, a recording audio device, and a small test prop.
+// The game tests' fixture: the real scene manager's current scene in the
+// source tree, guests from the shared guest archetypes, the emote and panic
+// effects, the committed grid, a recording audio device and a test prop.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -82,23 +82,7 @@ TEST_F(PropTest, AFullPropTurnsNewcomersAwayUntilItsUserIsGone) {
   EXPECT_EQ(prop.Use(second).kind, "eat");
 }
 
-TEST_F(PropTest, RequiredNamesRefuseTheUserAndHideThePropFromIt) {
-  TestProp& prop = AddProp(Math::Vec3(0, 0, 0));
-  User* guest = AddGuest(Math::Vec3(60, 0, 0)).user;
-  guest->names.clear();
-  EXPECT_EQ(prop.Use(guest).status, UseResult::kInUse) << "no required names: anyone may use it";
-  prop.RemoveUser(guest);
-  prop.requiredNames = {"interact"};
-  const UseResult refused = prop.Use(guest);
-  EXPECT_EQ(refused.status, UseResult::kRefused);
-  EXPECT_TRUE(refused.kind.empty());
-  EXPECT_FALSE(prop.HasUser(guest));
-  const NearestProp none = GetInteractionManager().FindNearestInteractable(guest);
-  EXPECT_EQ(none.prop, nullptr);
-  EXPECT_EQ(none.distance, -1.0f);
-}
-
-TEST_F(PropTest, NearestPropMeasuresToTheBoxAndKeepsTheEarlierOfATie) {
+TEST_F(PropTest, NearestUsablePropMeasuresToTheBoxAndKeepsTheEarlierOfATie) {
   InteractionManager& registry = GetInteractionManager();
   User* guest = AddGuest(Math::Vec3(0, 0, 0)).user;
   EXPECT_EQ(registry.FindNearestInteractable(guest).prop, nullptr);
@@ -113,6 +97,11 @@ TEST_F(PropTest, NearestPropMeasuresToTheBoxAndKeepsTheEarlierOfATie) {
   right.GetOwner()->GetTransform().position = Math::Vec3(0, -130, 0);
   EXPECT_EQ(registry.FindNearestInteractable(guest).prop, &right);
   EXPECT_FLOAT_EQ(registry.FindNearestInteractable(guest).distance, 100.0f);
+  // A prop asking for a name the user lacks refuses it and is never its nearest.
+  right.requiredNames = {"detective"};
+  EXPECT_EQ(registry.FindNearestInteractable(guest).prop, &left);
+  EXPECT_EQ(right.Use(guest).status, UseResult::kRefused);
+  EXPECT_FALSE(right.HasUser(guest));
 }
 
 TEST(UserComponent, NamesAreWrittenAsNumberedEntriesAndReadBackWhateverTheirNames) {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A crowd in the real game: twenty guests of the three looks, copies of the
-# shared guest archetypes placed over the manor floor, with the emote and panic
-# effect templates, as the first scene. Two shots taken seconds apart after
+# shared guest archetypes placed over the manor floor, with the shared buffet,
+# cake and jukebox and the emote and panic effect templates, as the first scene. Two shots taken seconds apart after
 # the fade-in differ on the floor, where the guests wander, but not on the
 # wall above it; a termination signal ends the game with status 0.
 # Usage: crowd_scene.sh <corvidale binary> <source root>
@@ -29,7 +29,8 @@ install_crowd() {
 </Archetype>
 XML
   "$PYTHON" "$SOURCE_ROOT/tools/sceneindex.py" write "$folder/$scene.scene" ../archetypes/Emote.xml \
-    ../archetypes/Panic.xml floor.xml "${names[@]}" || fail "cannot write the index of $scene"
+    ../archetypes/Panic.xml floor.xml ../archetypes/Food_Buffet.xml ../archetypes/Food_Cake.xml ../archetypes/Jukebox.xml \
+    "${names[@]}" || fail "cannot write the index of $scene"
 }
 
 copy_resources

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # A crowd in the real game: twenty guests of the three looks, copies of the
 # shared guest archetypes placed over the manor floor, with the shared buffet,
-# cake and jukebox and the emote and panic effect templates, as the first scene. Two shots taken seconds apart after
-# the fade-in differ on the floor, where the guests wander, but not on the
-# wall above it; a termination signal ends the game with status 0.
+# cake and jukebox and the emote and panic effect templates, as the first
+# scene. Two shots taken seconds apart after the fade-in differ on the floor,
+# where the guests wander, but not on the wall above it; a termination signal
+# ends the game with status 0.
 # Usage: crowd_scene.sh <corvidale binary> <source root>
 set -euo pipefail
 BINARY="$(realpath "$1")"

@@ -710,12 +710,12 @@ def impact_star(ctx, x, y):
 def walk_profile(step, run=False):
     """Four frames: contact, passing, contact with the other leg, passing."""
     if run:
-        contact = dict(near_leg=(42, 8), far_leg=(-32, -78), near_arm=(-40, 45), far_arm=(45, 110), lean=13)
+        contact = dict(near_leg=(48, 10), far_leg=(-38, -82), near_arm=(-42, 45), far_arm=(48, 115), lean=14)
         passing = dict(near_leg=(8, -58), far_leg=(55, 10), near_arm=(10, 95), far_arm=(-25, 60), lean=13,
                        hop=2.5)
     else:
-        contact = dict(near_leg=(24, 6), far_leg=(-22, -32), near_arm=(-20, -8), far_arm=(22, 36), lean=3)
-        passing = dict(near_leg=(2, -4), far_leg=(18, -34), near_arm=(2, 8), far_arm=(0, 8), lean=3)
+        contact = dict(near_leg=(30, 8), far_leg=(-27, -38), near_arm=(-24, -10), far_arm=(26, 42), lean=4)
+        passing = dict(near_leg=(2, -6), far_leg=(22, -40), near_arm=(2, 8), far_arm=(0, 8), lean=4)
     pose = dict(contact if step % 2 == 0 else passing)
     if step >= 2:
         pose["near_leg"], pose["far_leg"] = pose["far_leg"], pose["near_leg"]

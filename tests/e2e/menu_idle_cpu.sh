@@ -3,8 +3,9 @@
 # display under test refuses vsync, so only the frame loop's own pace keeps
 # the game from drawing flat out on every core. The game's CPU time (all its
 # threads, from /proc/<pid>/stat) is read at the start and the end of the
-# 10 s. A loaded machine gives the game less CPU, never more, so the bound
-# holds there too.
+# 10 s. The paced menu needs well under a core (about 0.6 with one render
+# thread, 0.7 to 0.9 with Mesa's eight on a machine loaded some 30 deep);
+# unpaced it takes whatever the machine gives it.
 # Usage: menu_idle_cpu.sh <corvidale binary> <source root>
 set -euo pipefail
 BINARY="$(realpath "$1")"

@@ -122,10 +122,11 @@ def screens():
 
     # The Detective's arrival countdown; the match slides it in from the
     # left when the first guest dies and out again when the Detective walks
-    # in. Its text keeps clear of the siren icon, which draws over texts.
-    files["UIDetectiveHUD"] = archetype("UIDetectiveHUD", "hud", (-380, 250), [
+    # in. Its text sits on the dark carpet, clear of the siren icon (which
+    # draws over texts), and is short enough to hide fully off the left edge.
+    files["UIDetectiveHUD"] = archetype("UIDetectiveHUD", "hud", (-330, 160), [
         image((-600, 0), (60, 40), "Siren", "Siren"),
-        counter((-725, -45), "entryTime", "THE DETECTIVE ARRIVES IN ", " s", 0.5)])
+        counter((-725, -45), "entryTime", "DETECTIVE IN ", " s", 0.6)])
 
     # The winner panels drop in from above; the menu of the same name
     # switches them on.
@@ -162,9 +163,9 @@ def screens():
         text((-90, 160), ["OPTIONS"], 0.7)], enabled=False)
     files["PauseOptionsButtons"] = archetype("PauseOptionsButtons", "PauseOptions", (80, 0), [
         button_list("Back", [
-            button("Slider", "SoundVolume", "ui_slider", (0, 90), (256, 32), ("Track", "", "Track"),
+            button("Slider", "SoundVolume", "ui_slider", (0, 90), (256, 32), ("Track", "Muted", "Track"),
                    "SetVariableValue", "soundVolume"),
-            button("Slider", "MusicVolume", "ui_slider", (0, 20), (256, 32), ("Track", "", "Track"),
+            button("Slider", "MusicVolume", "ui_slider", (0, 20), (256, 32), ("Track", "Muted", "Track"),
                    "SetVariableValue", "musicVolume"),
             button("Toggle", "Fullscreen", "ui_toggle", (0, -50), (56, 56), ("Off", "OffHover", "On"),
                    "FullScreenToggle", "fullscreen"),

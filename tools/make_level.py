@@ -42,23 +42,23 @@ DEFAULT_PANIC = {"enabled": True, "panicPerSecond": 1.0, "panicThresholdPerStrik
 # A placed object: (file and object name, shared archetype it copies, x, y).
 # Decor is ("Decor", animation, x, y) and draws the venue's decor texture.
 LEVELS = {
-    # The manor's dining hall: the dishes along the top, the jukebox in the
-    # top-left corner, the alarm on the right wall; the Detective walks in
-    # at the bottom-left corner.
+    # The manor's dining hall: the cake in the top-left corner, the buffet,
+    # the jukebox and the punch bowl along the top, the alarm on the right
+    # wall; the Detective walks in at the bottom-left corner.
     "level1_1": {
         "venue": "Manor",
         "panic": {"panicStrikeChances": 6},
         "objects": [
             ("Decor", "Plant", 600, 230),
             ("Decor", "Plant", 600, -300),
-            ("Decor", "Candelabra", -60, 215),
+            ("Decor", "Candelabra", -380, 215),
             ("Decor", "Candelabra", 250, 215),
             ("Decor", "Chair", -120, 120),
             ("Decor", "Chair", 420, 110),
-            ("Food_Buffet", "Food_Buffet", -230, 180),
-            ("Food_Cake", "Food_Cake", 90, 185),
+            ("Food_Cake", "Food_Cake", -560, 195),
+            ("Food_Buffet", "Food_Buffet", -200, 180),
+            ("Jukebox", "Jukebox", 90, 190),
             ("Food_Punchbowl", "Food_Punchbowl", 390, 175),
-            ("Jukebox", "Jukebox", -560, 195),
             ("AlarmBox", "AlarmBox", 590, -80),
             # The first guest is the one the opening sends to its death.
             ("NPC_1", "Guest_NPCMale1", -40, -30),

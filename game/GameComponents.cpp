@@ -4,6 +4,8 @@
 #include "game/characters/Detective.h"
 #include "game/characters/Killer.h"
 #include "game/guests/NPC.h"
+#include "game/match/DetectiveIntro.h"
+#include "game/match/NPCSuicide.h"
 #include "game/menus/ImageFader.h"
 #include "game/menus/PlayerSelection.h"
 #include "game/props/Alarm.h"
@@ -20,6 +22,8 @@ void RegisterGameComponents(Framework::GameObjectFactory& factory) {
   factory.RegisterCreator<Detective>("Detective");
   factory.RegisterCreator<Explodable>("Explodable");
   factory.RegisterCreator<Alarm>("Alarm");
+  factory.RegisterCreator<DetectiveIntro>("DetectiveIntro");
   factory.RegisterCreator<ImageFader>("ImageFader");
   factory.RegisterCreator<PlayerSelection>("PlayerSelection");
+  factory.RegisterCreator<NPCSuicide>("NPCSuicide");
 }

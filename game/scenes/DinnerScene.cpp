@@ -16,7 +16,11 @@
 #include "engine/ui/UIImage.h"
 #include "engine/ui/UIStattrak.h"
 #include "engine/ui/UISystem.h"
+#include "game/characters/Detective.h"
+#include "game/characters/Killer.h"
+#include "game/guests/NPC.h"
 #include "game/guests/NPCManager.h"
+#include "game/match/DetectiveIntro.h"
 #include "game/match/KillTarget.h"
 
 using Framework::GameObject;
@@ -29,6 +33,23 @@ const char* const kPausePanel = "PausePanel";
 const char* const kPauseAction = "pause_game";
 const Math::Vec2 kHudHidden(-600.0f, 0.0f);
 const Math::Vec2 kHudShown(0.0f, 0.0f);
+
+// One of the three guest looks, and whether it has a man's voice.
+struct GuestLook {
+  const char* texture;
+  bool male;
+};
+
+GuestLook LookFor(int draw) {
+  if (draw == 1) return {"NPCMale2", true};
+  if (draw == 2) return {"NPCFemale1", false};
+  return {"NPCMale1", true};
+}
+
+void Dress(GameObject& person, Character& character, GuestLook look) {
+  character.male = look.male;
+  if (auto* sprite = person.GetComponent<Framework::Sprite>()) sprite->SetTexture(look.texture);
+}
 
 // Every match publishes the same counters; reloading one must not read as
 // a clash with another variable of that name.
@@ -58,7 +79,7 @@ void DinnerScene::Load() {
 void DinnerScene::Initialize() {
   panelShown = fadeActive = outroActive = outroFinished = false;
   waitingForCue = true;
-  outroStep = nullptr;
+  outroStep = [this](float dt) { DetectiveOutroStep(dt); };
   detective = Find("Player1");
   killer = Find("Player2");
   blackScreen = Find("BlackScreen");
@@ -72,6 +93,7 @@ void DinnerScene::Initialize() {
   PlayLevelMusic();
   PrepareCrowd();
   panic.Reset();
+  panic.calmCrowd = [] { GetNPCManager().CalmAll(); };
   BindIntro();
   Framework::GetInputManager().mouseInUse = false;
   PrepareDetectiveHud();
@@ -80,11 +102,17 @@ void DinnerScene::Initialize() {
 }
 
 void DinnerScene::BindDetective() {
+  Detective* sleuth = detective ? detective->GetComponent<Detective>() : nullptr;
+  if (!sleuth) return;
+  sleuth->addStrikes = [this](int count) { panic.AddStrikes(count); };
+  sleuth->strikesExhausted = [this] { return panic.StrikesExhausted(); };
 }
 
 // The Killer hides in the crowd by wearing one of the guests' looks.
 void DinnerScene::DisguiseKiller() {
-  Platform::Random();
+  const int draw = Platform::Random() % 4;
+  Killer* murderer = killer ? killer->GetComponent<Killer>() : nullptr;
+  if (murderer) Dress(*killer, *murderer, LookFor(draw == 3 ? 0 : draw));
 }
 
 void DinnerScene::PlayLevelMusic() {
@@ -106,16 +134,30 @@ void DinnerScene::PrepareCrowd() {
     GameObject* swapped = guests[Platform::Random() % guests.size()];
     if (killer) std::swap(swapped->GetTransform().position, killer->GetTransform().position);
   }
-  for (std::size_t i = 0; i < guests.size(); ++i) Platform::Random();
+  for (GameObject* guest : guests) {
+    const GuestLook look = LookFor(Platform::Random() % 3);
+    NPC* npc = guest->GetComponent<NPC>();
+    if (!npc) continue;
+    Dress(*guest, *npc, look);
+    npc->AddPanicSource = [this](int count) { panic.AddPanicSource(count); };
+    npc->AddStrikes = [this](int count) { panic.AddStrikes(count); };
+  }
 }
 
 DetectiveIntro* DinnerScene::Intro() const {
-  return nullptr;
+  GameObject* start = Framework::GetSceneManager().FindObject("DetectiveStart");
+  return start ? start->GetComponent<DetectiveIntro>() : nullptr;
 }
 
 // The panic waits for the Detective; a level that switches the panic off
 // keeps it off.
 void DinnerScene::BindIntro() {
+  DetectiveIntro* intro = Intro();
+  if (!intro) return;
+  intro->arrivalCallback = [this](bool arrived) {
+    if (panicAllowed) panic.SetEnabled(arrived);
+  };
+  panic.SetEnabled(false);
 }
 
 void DinnerScene::PrepareDetectiveHud() {
@@ -191,8 +233,14 @@ void DinnerScene::SlideDetectiveHud(float dt) {
     if (countdown) countdown->SetEnabled(false);
     return;
   }
-  if (!Intro()) return;
+  DetectiveIntro* intro = Intro();
+  if (!intro || !intro->started) return;
   Utility::LerpStartEnd<Math::Vec2>* slide = nullptr;
+  if (!hudSlideIn.IsDone()) {
+    slide = &hudSlideIn;
+  } else if (intro->walking) {
+    slide = &hudSlideOut;
+  }
   if (!slide) return;
   slide->Update(dt);
   const Math::Vec2 at = slide->GetValue();
@@ -219,14 +267,15 @@ void DinnerScene::ShowWinnerPanel() {
 void DinnerScene::CheckForEnd(float dt) {
   const bool killerWins = GetNPCManager().roundOver || panic.StrikesExhausted();
   if ((killerWins || IsKillerCaught()) && !outroActive) {
-    outroActive = true;
+    StartOutro(killerWins);
     return;
   }
   panic.Update(dt);
 }
 
 bool DinnerScene::IsKillerCaught() const {
-  return false;
+  Killer* murderer = killer ? killer->GetComponent<Killer>() : nullptr;
+  return murderer && !murderer->alive;
 }
 
 void DinnerScene::Draw() {

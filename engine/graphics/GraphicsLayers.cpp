@@ -105,6 +105,9 @@ void GraphicsSystem::DrawText(const std::string& text, float x, float y, float s
   if (!ready) return;
   shaders.UseGuarded(kText);
   shaders.SetMatrix(kText, "projectionMatrix", projectionMatrix.Data());
+  // Texts are placed in the world (HUD values, panels) and must stay with
+  // the sprites around them when the camera moves.
+  shaders.SetMatrix(kText, "viewMatrix", viewMatrix.Data());
   shaders.SetInt(kText, "tex", 0);
   shaders.SetVec4(kText, "tintColor", &colour.x);
   font.RenderText(text, scale, meshes.GetMesh("text"), x, y);

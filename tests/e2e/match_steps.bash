@@ -29,15 +29,19 @@ STRIKE_RED="196 40 40"
 in_match() { shows_colour 0 299 "$MATCH_GOLD"; }
 paused() { shows_colour -108 124 "$FOCUS_FACE"; }
 panel_up() { shows_colour 300 0 "$PANEL_PLUM"; }
-killer_panel() { panel_up && shows_colour -158 -45 "$STRIKE_RED"; }
-detective_panel() { panel_up && ! shows_colour -158 -45 "$STRIKE_RED"; }
+killer_panel() { panel_up && shows_colour -158 -45 "$STRIKE_RED" && panel_text; }
+# The panel's own lines are on it, wherever the camera has gone.
+panel_text() { [ "$(pixels_of_kind -330 -90 430 100 text)" -gt 300 ]; }
+detective_panel() { panel_up && ! shows_colour -158 -45 "$STRIKE_RED" && panel_text; }
 back_in_menu() { main_on_play; }
 
 # The seeded game through the product's key path: Space skips the splash,
 # Space presses Play, A makes player 1 the Detective and Right makes player
-# 2 the Killer, Space presses Play, Space presses level1_1's button.
+# 2 the Killer, Space presses Play, Space presses level1_1's button. The
+# command "$@" (if any) runs on the copied game data first.
 start_match_by_key_path() {
   copy_resources
+  "$@"
   export CORVIDALE_SEED="${CORVIDALE_SEED:-11}"
   start_game_with_window
   screen_watch_window

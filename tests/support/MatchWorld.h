@@ -1,52 +1,44 @@
 #pragma once
-// A match world for the game's tests: the engine's systems on the test
-// backend with the game's components and scene steps, driven frame by frame
-// in the engine's order, over scenes written to a temporary Resources
-// folder that holds a copy of the shipped shared archetypes.
+// A headless match for the match's tests: a scene of the real scene
+// manager made current in a temporary folder, the object factory with the
+// game's components, input on the test backend with the shipped bindings,
+// physics and the event queue, stepped frame by frame in the engine's
+// order. Objects come from the shared archetype files that the levels list.
 #include <string>
-#include <vector>
 
 #include "engine/core/GameObject.h"
-#include "engine/core/SceneManager.h"
-#include "support/InputTestSupport.h"
+#include "engine/core/VScene.h"
 #include "support/TestSupport.h"
 
 namespace TestSupport {
 
-class MatchWorld : public InputFixture {
- protected:
-  void SetUp() override;
-  void TearDown() override;
+class MatchWorld {
+ public:
+  // Seeds the generator and makes `scene` (an empty one by default) current
+  // under the name "dinner"; the world owns it.
+  explicit MatchWorld(unsigned seed = 1, Framework::VScene* scene = nullptr);
+  ~MatchWorld();
 
-  // Writes Resources/<scene>/<file> holding one object.
-  void WriteObject(const std::string& scene, const std::string& file, const std::string& archetype);
-  // The scene's index: entries relative to its folder ("../archetypes/X.xml").
-  void WriteIndex(const std::string& scene, const std::vector<std::string>& entries);
-  // Asks for the scene (or a reload) and runs frames until its fade-in is over.
-  void Enter(const std::string& scene, bool reload = false);
-  // One frame of every system that takes part in a match.
-  void Frame(float dt = 0.1f);
-  void Seconds(float seconds, float dt = 0.1f);
-  // Holds the key for one frame, then lets it go for one.
-  void Tap(const std::string& keyName);
-
-  Framework::GameObject* Object(const std::string& name) const;
+  // Resources/archetypes/<archetype>.xml, placed at `at` and started in the scene.
+  Framework::GameObject& Spawn(const std::string& archetype, const Math::Vec3& at);
   template <class T>
-  T* Find(const std::string& name) const {
-    Framework::GameObject* object = Object(name);
-    return object ? object->GetComponent<T>() : nullptr;
+  T& Spawn(const std::string& archetype, const Math::Vec3& at) {
+    return *Spawn(archetype, at).GetComponent<T>();
   }
 
-  // An archetype file: header plus the components' elements.
-  static std::string Archetype(const std::string& name, const std::string& tag, const std::string& position,
-                               const std::string& components, bool enabled = true);
-  static std::string Field(const std::string& name, const std::string& type, const std::string& value);
+  void Frame(float dt = 1.0f / 60.0f);
+  void Run(float seconds);
+  // A key by its key-table name, held or let go.
+  void Hold(const std::string& key, bool down = true);
+  // Pressed for one frame, then released for one.
+  void Tap(const std::string& key);
+  Framework::VScene& Scene();
 
-  TempFolder temp;
-  Framework::SceneManager& scenes = Framework::GetSceneManager();
+  ScopedTestBackend backend;
 
  private:
-  ScopedWorkingFolder* cwd = nullptr;
+  TempFolder temp;
+  ScopedWorkingFolder cwd;
 };
 
 }  // namespace TestSupport

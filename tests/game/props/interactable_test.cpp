@@ -11,6 +11,7 @@
 #include "engine/core/XMLSerializer.h"
 #include "game/GameRandom.h"
 #include "game/guests/NPC.h"
+#include "game/guests/states/FSM_BORED.h"
 #include "game/props/InteractionManager.h"
 #include "game/props/User.h"
 #include "support/CoreFileSupport.h"
@@ -80,6 +81,16 @@ TEST_F(PropTest, AFullPropTurnsNewcomersAwayUntilItsUserIsGone) {
   prop.Update();
   EXPECT_TRUE(prop.available) << "the record of a destroyed user no longer counts";
   EXPECT_EQ(prop.Use(second).kind, "eat");
+  // A guest whose chosen prop is destroyed on its way gives up on it.
+  TestProp& spare = AddProp(Math::Vec3(-400, 200, 0));
+  NPC& walker = AddGuest(Math::Vec3(-400, 0, 0));
+  walker.ChangeState(NPC::kBored);
+  Frame();
+  ASSERT_EQ(static_cast<FSM_BORED*>(walker.StateAt(NPC::kBored))->targetProp, &spare);
+  Framework::GetFactory().QueueDestroy(spare.GetOwner());
+  Frame();  // destroyed at the end of this frame
+  Frame();
+  EXPECT_EQ(walker.currentState, NPC::kIdle);
 }
 
 TEST_F(PropTest, NearestUsablePropMeasuresToTheBoxAndKeepsTheEarlierOfATie) {

@@ -44,10 +44,10 @@ DEFAULT_PANIC = {"enabled": True, "panicPerSecond": 1.0, "panicThresholdPerStrik
 LEVELS = {
     # The manor's dining hall: the cake in the top-left corner, the buffet,
     # the jukebox and the punch bowl along the top, the alarm on the right
-    # wall; the Detective walks in at the bottom-left corner.
+    # wall; the Detective walks down the left wall into the bottom-left corner.
     "level1_1": {
         "venue": "Manor",
-        "panic": {"panicStrikeChances": 6},
+        "panic": {"panicStrikeChances": 11, "panicThresholdPerStrike": 30},
         "objects": [
             ("Decor", "Plant", 600, 230),
             ("Decor", "Plant", 600, -300),
@@ -60,17 +60,23 @@ LEVELS = {
             ("Jukebox", "Jukebox", 90, 190),
             ("Food_Punchbowl", "Food_Punchbowl", 390, 175),
             ("AlarmBox", "AlarmBox", 590, -80),
-            # The first guest is the one the opening sends to its death.
-            ("NPC_1", "Guest_NPCMale1", -40, -30),
-            ("NPC_2", "Guest_NPCFemale1", -400, 60),
+            # The first guest is the one the opening sends to its death; the
+            # buffet is the dish nearest to it and to the Killer's place.
+            ("NPC_1", "Guest_NPCMale1", -200, 30),
+            ("NPC_2", "Guest_NPCFemale1", -420, 60),
             ("NPC_3", "Guest_NPCMale2", -300, -130),
-            ("NPC_4", "Guest_NPCFemale1", -200, 60),
+            ("NPC_4", "Guest_NPCFemale1", -60, 60),
             ("NPC_5", "Guest_NPCMale1", 200, -60),
             ("NPC_6", "Guest_NPCMale2", 380, -200),
             ("NPC_7", "Guest_NPCFemale1", 120, 60),
-            ("Player2", "Killer", 0, -180),
-            ("Player1", "Detective", -720, -290),
-            ("DetectiveStart", "DetectiveStart", -720, -290),
+            ("NPC_8", "Guest_NPCMale1", 300, 40),
+            ("NPC_9", "Guest_NPCMale2", -120, -200),
+            ("NPC_10", "Guest_NPCFemale1", 100, -220),
+            ("NPC_11", "Guest_NPCMale1", 460, -40),
+            ("NPC_12", "Guest_NPCFemale1", -450, -220),
+            ("Player2", "Killer", -230, -40),
+            ("Player1", "Detective", -600, -120),
+            ("DetectiveStart", "DetectiveStart", -600, -120),
         ],
     },
 }

@@ -184,23 +184,23 @@ def screens():
 def effects():
     files = {}
     # The police car of the Detective's entrance, waiting off the left edge.
-    files["Siren"] = archetype("Siren", "untagged", (-900, -190), [sprite((96, 64), (1, 1, 1, 1), 7, "Siren", "Siren")])
+    files["Siren"] = archetype("Siren", "untagged", (-900, -240), [sprite((96, 64), (1, 1, 1, 1), 7, "Siren", "Siren")])
     return files
 
 
 # The opening of a match: the first guest's forced death, then a 5-second
 # countdown, the siren driving in beside the Detective's 3-second walk from
-# here to endPosition, and the siren leaving again. Levels place a copy and
-# may change the positions.
+# here (down the left wall) to endPosition in the bottom-left corner, and
+# the siren leaving again. Levels place a copy and may change the positions.
 def entrance():
     intro = component("DetectiveIntro", [
         field("entryTime", "float", 5), field("walkTime", "float", 3),
-        field("endPosition", "Vec3", "-580,-290,0"), field("detectiveTransition", "int", 2),
+        field("endPosition", "Vec3", "-590,-300,0"), field("detectiveTransition", "int", 2),
         field("sirenEntryTime", "float", 5), field("sirenWalkTime", "float", 2),
         field("sirenStayTime", "float", 3), field("sirenExitTime", "float", 2),
-        field("sirenEnterPosition", "Vec3", "-560,-190,0"), field("sirenExitPosition", "Vec3", "-900,-190,0"),
+        field("sirenEnterPosition", "Vec3", "-490,-240,0"), field("sirenExitPosition", "Vec3", "-900,-240,0"),
         field("sirenEnterTransition", "int", 2), field("sirenExitTransition", "int", 1)])
-    return {"DetectiveStart": archetype("DetectiveStart", "untagged", (-720, -290), [intro, "  <NPCSuicide/>\n"])}
+    return {"DetectiveStart": archetype("DetectiveStart", "untagged", (-600, -120), [intro, "  <NPCSuicide/>\n"])}
 
 
 def main():

@@ -26,6 +26,8 @@ class DetectiveIntroTest : public ::testing::Test {
     intro->walkTime = intro->sirenWalkTime = intro->sirenExitTime = 1.0f;
     intro->sirenStayTime = 2.0f;
     intro->endPosition = {-500, 0, 0};
+    intro->sirenEnterPosition = {-560, -190, 0};
+    intro->sirenExitPosition = {-900, -190, 0};
     intro->detectiveTransition = 0;
     intro->Start();
     intro->arrivalCallback = [this](bool arrived) { arrivals += arrived ? 1 : 100; };

@@ -63,6 +63,13 @@ void GraphicsSystem::UpdateCamera() {
   projectionMatrix = GetProjectionMatrix();
   gl::UniformMatrix4fv(viewLocation, 1, GL_FALSE, viewMatrix.Data());
   gl::UniformMatrix4fv(projectionLocation, 1, GL_FALSE, projectionMatrix.Data());
+  if (!LeanSpritePrograms()) return;
+  for (const LeanProgram& lean : leanPrograms) {
+    gl::UseProgram(lean.id);
+    gl::UniformMatrix4fv(lean.view, 1, GL_FALSE, viewMatrix.Data());
+    gl::UniformMatrix4fv(lean.projection, 1, GL_FALSE, projectionMatrix.Data());
+  }
+  shaders.UseGuarded(kDefault);
 }
 
 Math::Matrix4 GraphicsSystem::GetProjectionMatrix() const {

@@ -14,6 +14,8 @@ namespace Framework {
 namespace {
 
 const char* const kDefault = "DEFAULT";
+// The batches' lean programs: tinted quads, and quads at tint (1, 1, 1, 1).
+const char* const kLeanSprites[2] = {"SPRITE", "SPRITE_PLAIN"};
 const char* const kFontPath = "Resources/fonts/TCCB.ttf";
 const char* const kShaderList = "Resources/shaderinit.xml";
 const char* const kTextureList = "Resources/texture.xml";
@@ -98,6 +100,7 @@ void GraphicsSystem::Initialize() {
   CreateMeshes();
   LoadShaders();
   SetUpDefaultProgram();
+  SetUpLeanPrograms();
   frameBuffers[0] = CreateFrameBuffer();
   frameBuffers[1] = CreateFrameBuffer();
   gl::BindFramebuffer(GL_FRAMEBUFFER, screenFramebuffer);
@@ -148,6 +151,24 @@ void GraphicsSystem::SetUpDefaultProgram() {
   gl::UniformMatrix4fv(modelLocation, 1, GL_FALSE, modelMatrix.Data());
 }
 
+void GraphicsSystem::SetUpLeanPrograms() {
+  for (int i = 0; i < 2; ++i) {
+    LeanProgram& lean = leanPrograms[i];
+    lean = LeanProgram{};
+    if (!shaders.IsLoaded(kLeanSprites[i])) continue;
+    lean.id = shaders.Program(kLeanSprites[i]);
+    gl::UseProgram(lean.id);
+    gl::Uniform1i(gl::GetUniformLocation(lean.id, "tex"), 0);
+    // Batched quads arrive in world units already.
+    const Math::Matrix4 identity;
+    gl::UniformMatrix4fv(gl::GetUniformLocation(lean.id, "modelMatrix"), 1, GL_FALSE, identity.Data());
+    lean.view = gl::GetUniformLocation(lean.id, "viewMatrix");
+    lean.projection = gl::GetUniformLocation(lean.id, "projectionMatrix");
+    lean.time = gl::GetUniformLocation(lean.id, "time");
+  }
+  shaders.UseGuarded(kDefault);
+}
+
 FrameBufferRecord GraphicsSystem::CreateFrameBuffer() {
   FrameBufferRecord record;
   gl::GenFramebuffers(1, &record.id);
@@ -177,6 +198,7 @@ void GraphicsSystem::Shutdown() {
     }
   }
   shaders.ReleaseAll();
+  for (LeanProgram& lean : leanPrograms) lean = LeanProgram{};
   batch.Release();
   quadMesh.reset();
   meshes.Clear();
@@ -204,6 +226,12 @@ void GraphicsSystem::Update(float dt) {
     shaders.SetFloat(*post, "radius", spotlightRadius.GetValue());
     shaders.SetFloat(*post, "time", time);
     shaders.SetVec2(*post, "cameraPos", camera.position.x, camera.position.y);
+  }
+  if (LeanSpritePrograms()) {
+    for (const LeanProgram& lean : leanPrograms) {
+      gl::UseProgram(lean.id);
+      gl::Uniform1f(lean.time, time);
+    }
   }
   shaders.SetFloat(kDefault, "time", time);
 }
@@ -299,7 +327,11 @@ bool GraphicsSystem::HandsImageOn(const std::string* shader) const {
 
 void GraphicsSystem::CopyToWindow(const FrameBufferRecord& source) {
   gl::BindFramebuffer(GL_FRAMEBUFFER, screenFramebuffer);
-  gl::ClearBufferfv(GL_COLOR, 0, &clearColour.x);
+  // The copy overwrites every pixel of a window the viewport fills, so only
+  // a window of another size needs clearing first.
+  if (viewportWidth != windowWidth || viewportHeight != windowHeight) {
+    gl::ClearBufferfv(GL_COLOR, 0, &clearColour.x);
+  }
   gl::BindFramebuffer(GL_READ_FRAMEBUFFER, source.id);
   gl::BlitFramebuffer(0, 0, viewportWidth, viewportHeight, 0, 0, viewportWidth, viewportHeight, GL_COLOR_BUFFER_BIT,
                       GL_NEAREST);
@@ -335,8 +367,10 @@ void GraphicsSystem::DrawFullScreenPass(const FrameBufferRecord& source, GLuint 
 
 void GraphicsSystem::DrawUIPass() {
   shaders.UseGuarded(kDefault);
-  shaders.SetFloat(kDefault, "fadeVariable", SceneFade());
+  passFade = SceneFade();
+  shaders.SetFloat(kDefault, "fadeVariable", passFade);
   DrawLayers(kFirstUILayer, kLayerCount - 1);
+  passFade = 0.0f;
   shaders.SetFloat(kDefault, "fadeVariable", 0.0f);
   gl::BindVertexArray(0);
 }
@@ -369,6 +403,12 @@ void GraphicsSystem::AddToBatch(Sprite* sprite) {
 
 void GraphicsSystem::FlushBatch() {
   if (batch.Empty()) return;
+  if (DrawsBatchesLean()) {
+    // Nothing fades: the lean programs make the same colours for less work.
+    spriteDrawCalls += batch.Flush(leanPrograms[0].id, leanPrograms[1].id);
+    shaders.UseGuarded(kDefault);
+    return;
+  }
   // The quads carry their own place, tint and shake.
   UploadModel(Math::Matrix4());
   gl::Uniform4f(tintLocation, 1.0f, 1.0f, 1.0f, 1.0f);

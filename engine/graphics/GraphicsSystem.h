@@ -122,6 +122,9 @@ class GraphicsSystem : public System {
   // False draws both effect passes every frame, even where they would change
   // no pixel (to check that skipping them changes nothing).
   bool skipNeutralPasses = true;
+  // False draws every batch with "DEFAULT" (to check that the lean sprite
+  // programs change nothing).
+  bool leanSprites = true;
 
  private:
   void CreateContext();
@@ -129,6 +132,10 @@ class GraphicsSystem : public System {
   void CreateMeshes();
   void LoadShaders();
   void SetUpDefaultProgram();
+  // The batches' own programs, "SPRITE" and "SPRITE_PLAIN", when the shader list has them.
+  void SetUpLeanPrograms();
+  bool LeanSpritePrograms() const { return leanPrograms[0].id != 0 && leanPrograms[1].id != 0; }
+  bool DrawsBatchesLean() const { return leanSprites && passFade == 0.0f && LeanSpritePrograms(); }
   FrameBufferRecord CreateFrameBuffer();
   void UpdateLayers(float dt);
   void ResolveChangedSprites(const std::vector<Sprite*>& changed);
@@ -152,6 +159,16 @@ class GraphicsSystem : public System {
 
   std::function<float()> sceneFadeSource;
   SpriteBatch batch;
+  // "SPRITE" and "SPRITE_PLAIN": the "DEFAULT" sum without the factors that
+  // are 1 (the tint uniform and the fade; for the second also the vertex
+  // tint), for batches drawn while nothing fades. Without both the batches
+  // take "DEFAULT".
+  struct LeanProgram {
+    GLuint id = 0;
+    GLint view = -1, projection = -1, time = -1;
+  };
+  LeanProgram leanPrograms[2];
+  float passFade = 0.0f;  // the fade the pass being drawn applies
   std::shared_ptr<Mesh> quadMesh;  // the mesh the batch stands in for
   int spriteDrawCalls = 0;
   int effectPassesDrawn = 0;

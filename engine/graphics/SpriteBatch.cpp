@@ -69,10 +69,12 @@ void SpriteBatch::AddQuad(const Math::Matrix4& model, const AnimationFrame& corn
                                corners[i].v, tint.r, tint.g, tint.b, tint.a, shaken});
   }
   const size_t quad = vertices_.size() / kVerticesPerQuad - 1;
-  if (!runs_.empty() && runs_.back().texture == texture && runs_.back().opaque == opaque) {
+  const bool tinted = tint.r != 1.0f || tint.g != 1.0f || tint.b != 1.0f || tint.a != 1.0f;
+  const Run* last = runs_.empty() ? nullptr : &runs_.back();
+  if (last != nullptr && last->texture == texture && last->opaque == opaque && last->tinted == tinted) {
     ++runs_.back().quads;
   } else {
-    runs_.push_back(Run{texture, opaque, quad, 1});
+    runs_.push_back(Run{texture, opaque, tinted, quad, 1});
   }
 }
 
@@ -91,7 +93,7 @@ void SpriteBatch::CoverIndices(size_t quads) {
   indexedQuads_ = capacity;
 }
 
-int SpriteBatch::Flush() {
+int SpriteBatch::Flush(GLuint tintedProgram, GLuint plainProgram) {
   if (runs_.empty() || vertexArray_ == 0) {
     vertices_.clear();
     runs_.clear();
@@ -106,7 +108,14 @@ int SpriteBatch::Flush() {
   gl::BindBuffer(GL_ARRAY_BUFFER, 0);
   // The passes draw with blending on; it is only switched off for opaque runs.
   bool blending = true;
+  const bool choosePrograms = tintedProgram != 0 && plainProgram != 0;
+  GLuint program = 0;
   for (const Run& run : runs_) {
+    const GLuint runProgram = run.tinted ? tintedProgram : plainProgram;
+    if (choosePrograms && runProgram != program) {
+      program = runProgram;
+      gl::UseProgram(program);
+    }
     if (run.opaque == blending) {
       blending = !run.opaque;
       blending ? gl::Enable(GL_BLEND) : gl::Disable(GL_BLEND);

@@ -39,8 +39,10 @@ class SpriteBatch {
                GLuint texture, bool opaque);
   bool Empty() const { return runs_.empty(); }
   // Uploads the quads, draws them run by run and empties the batch;
-  // returns the number of draw calls made.
-  int Flush();
+  // returns the number of draw calls made. With both programs given, runs
+  // at tint (1, 1, 1, 1) are drawn with plainProgram, the others with
+  // tintedProgram; otherwise with the program in use.
+  int Flush(GLuint tintedProgram = 0, GLuint plainProgram = 0);
 
  private:
   struct Vertex {
@@ -49,6 +51,7 @@ class SpriteBatch {
   struct Run {
     GLuint texture;
     bool opaque;
+    bool tinted;
     size_t firstQuad;
     size_t quads;
   };

@@ -90,7 +90,7 @@ class ReferenceFrameTest : public TestSupport::RendererTest {
 
   void TearDown() override {
     Clear();
-    graphics().skipNeutralPasses = true;
+    graphics().skipNeutralPasses = graphics().leanSprites = true;
   }
 
   void Clear() {
@@ -195,14 +195,16 @@ class ReferenceFrameTest : public TestSupport::RendererTest {
   std::vector<std::unique_ptr<Framework::ParticleEmitter>> emitters;
 };
 
+// The shortcuts (skipped neutral effects, the lean sprite programs) against
+// the full path, to the last bit.
 TEST_F(ReferenceFrameTest, EffectsThatChangeNoPixelAreSkipped) {
   // Both effects neutral, only the post effect, only the overlay.
   const Look looks[] = {{"POST_NORMAL", false, 0.0f}, {"POST_NORMAL", false, 0.4f}, {"POST_FALLOUT", false, 0.0f}};
   for (size_t i = 0; i < std::size(looks); ++i) {
-    graphics().skipNeutralPasses = false;
+    graphics().skipNeutralPasses = graphics().leanSprites = false;
     const TestSupport::Image full = Redraw(looks[i]);
     EXPECT_EQ(graphics().EffectPassesDrawn(), 2);
-    graphics().skipNeutralPasses = true;
+    graphics().skipNeutralPasses = graphics().leanSprites = true;
     const TestSupport::Image quick = Redraw(looks[i]);
     EXPECT_EQ(graphics().EffectPassesDrawn(), 1) << looks[i].post << " fade " << looks[i].fade;
     const TestSupport::ImageDifference difference = TestSupport::CompareImages(full, quick, 0);

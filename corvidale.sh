@@ -65,8 +65,18 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    configure -DCORVIDALE_WERROR=ON
-    cmake --build "$BUILD" -j"$(nproc)"
+    # Two passes in one ctest run, so its closing summary and status cover
+    # both: the plain build, then the same tests (named "asan.*") built with
+    # AddressSanitizer and UndefinedBehaviorSanitizer, where any report
+    # fails its test. The fuzz targets run in the plain pass only.
+    configure -DCORVIDALE_WERROR=ON -DCORVIDALE_ASAN_TESTS_DIR="$BUILD/asan"
+    cmake -S "$ROOT" -B "$BUILD/asan" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVIDALE_WERROR=ON \
+      -DCORVIDALE_ASAN=ON -DCORVIDALE_FUZZ=OFF >/dev/null
+    export CMAKE_BUILD_PARALLEL_LEVEL="$(nproc)"
+    cmake --build "$BUILD"
+    cmake --build "$BUILD/asan"
+    export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
+    export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
     run_tests
     ;;
   *)

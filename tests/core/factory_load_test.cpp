@@ -24,6 +24,11 @@ static std::size_t g_allocatedBytes = 0;
   if (void* block = std::malloc(size ? size : 1)) return block;
   throw std::bad_alloc();
 }
+// Libraries' new (nothrow) must allocate as the delete below frees.
+[[gnu::noinline]] void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  g_allocatedBytes += size;
+  return std::malloc(size ? size : 1);
+}
 [[gnu::noinline]] void operator delete(void* block) noexcept { std::free(block); }
 [[gnu::noinline]] void operator delete(void* block, std::size_t) noexcept { std::free(block); }
 

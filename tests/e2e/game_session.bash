@@ -13,10 +13,20 @@ for tool in xdotool xwininfo; do command -v "$tool" >/dev/null || fail "$tool is
 
 WORK="$(mktemp -d)"
 GAME_PID=""
+# In the sanitizer build a report fails the walk, whatever the game's status.
+sanitizer_report() { grep -sqE "ERROR: [A-Za-z]+Sanitizer|runtime error:" "$WORK/game.log"; }
+
 cleanup() {
+  local status=$?
   if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
+  if [ "$status" -eq 0 ] && sanitizer_report; then
+    echo "FAIL: the game made a sanitizer report" >&2
+    sed 's/^/  game: /' "$WORK/game.log" >&2
+    status=1
+  fi
   chmod -R u+w "$WORK" 2>/dev/null || true  # a test may have made its copy read-only
   rm -rf "$WORK"
+  exit "$status"
 }
 trap cleanup EXIT
 
@@ -67,6 +77,7 @@ wait_for_exit() {
       STATUS=$?
       set -e
       GAME_PID=""
+      sanitizer_report && fail "the game made a sanitizer report"
       return 0
     fi
     sleep 0.1

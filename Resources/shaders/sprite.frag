@@ -2,7 +2,7 @@
 // Batched sprites while no fade is under way: the "DEFAULT" sum without its
 // factors of 1 (the tint uniform and the fade), so the same colours come out
 // for fewer operations per pixel.
-in vec2 texCoord;
+noperspective in vec2 texCoord;  // see sprite.vert
 flat in vec4 quadTint;
 
 uniform sampler2D tex;

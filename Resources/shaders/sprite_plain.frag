@@ -1,7 +1,7 @@
 #version 330 core
 // Batched sprites at tint (1, 1, 1, 1) while no fade is under way: all that
 // is left of the "DEFAULT" sum is the texel.
-in vec2 texCoord;
+noperspective in vec2 texCoord;  // see sprite.vert
 
 uniform sampler2D tex;
 

@@ -20,6 +20,8 @@ import re
 import subprocess
 import sys
 
+import level_layouts
+
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 RESOURCES = os.path.join(ROOT, "Resources")
 SHARED = os.path.join(RESOURCES, "archetypes")
@@ -86,6 +88,10 @@ DECOR_SIZES = {
               "Painting": (88, 64), "Candelabra": (40, 88), "Rug": (160, 72)},
 }
 
+# The later levels' layouts live in tools/level_layouts.py.
+LEVELS.update(level_layouts.LEVELS)
+DECOR_SIZES.update(level_layouts.DECOR_SIZES)
+
 
 def read(path):
     with open(path) as f:
@@ -98,12 +104,18 @@ def write(path, text):
         f.write(text)
 
 
-def placed(base, name, x, y):
-    """The shared archetype base with its own name and position."""
+def placed(base, name, x, y, fields=None):
+    """The shared archetype base with its own name and position, and its own
+    values for the typed fields named in `fields` (key -> value text)."""
     text = read(os.path.join(SHARED, base + ".xml"))
     text = re.sub(r'<Name string="[^"]*"/>', '<Name string="%s"/>' % name, text, count=1)
     text = re.sub(r'(<Transform><position Vec3=")[^"]*(")', r"\g<1>%g,%g,0\2" % (x, y), text, count=1)
-    return re.sub(r'(<mPosition Vec3=")[^"]*(")', r"\g<1>%g,%g,0\2" % (x, y), text, count=1)
+    text = re.sub(r'(<mPosition Vec3=")[^"]*(")', r"\g<1>%g,%g,0\2" % (x, y), text, count=1)
+    for key, value in (fields or {}).items():
+        text, found = re.subn(r'(<%s \w+=")[^"]*(")' % key, r"\g<1>%s\2" % value, text, count=1)
+        if not found:
+            sys.exit("Error: %s has no field %s to set" % (base, key))
+    return text
 
 
 def decor(venue, animation, x, y):
@@ -115,7 +127,20 @@ def decor(venue, animation, x, y):
             '  <Transform><position Vec3="%g,%g,0"/><scale Vec3="1,1,1"/><rotation float="0"/></Transform>\n'
             '  <Sprite>\n    <position Vec2="0,0"/>\n    <size Vec2="%d,%d"/>\n    <color Vec4="1,1,1,1"/>\n'
             '    <layer unsigned="%d"/>\n    <textureID string="Decor_%s"/>\n    <currentAnimSet string="%s"/>\n'
-            '  </Sprite>\n</Archetype>\n') % (animation, x, y, width, height, layer, venue, animation)
+            '  </Sprite>\n%s</Archetype>\n') % (animation, x, y, width, height, layer, venue, animation,
+                                                decor_box(venue, animation, x, y))
+
+
+def decor_box(venue, animation, x, y):
+    """A static box for decor that stands in the way, so people walk round it."""
+    half = level_layouts.BLOCKING.get(venue, {}).get(animation)
+    if not half:
+        return ""
+    return ('  <Body>\n    <mPosition Vec3="%g,%g,0"/>\n    <mAcceleration Vec3="0,0,0"/>\n    <Mass float="1"/>\n'
+            '    <InvMass float="1"/>\n    <Restitution float="0"/>\n    <Friction float="1"/>\n'
+            '    <mUseGravity bool="false"/>\n    <mIsStatic bool="true"/>\n    <layer_id unsigned="1"/>\n  </Body>\n'
+            '  <AABB>\n    <mCenter Vec3="0,0,0"/>\n    <mRadiusX float="%d"/>\n    <mRadiusY float="%d"/>\n  </AABB>\n'
+            ) % (x, y, half[0], half[1])
 
 
 def floor(venue):
@@ -143,13 +168,13 @@ def make_level(level):
     venue = layout["venue"]
     entries = ["Floor.xml"]
     write(os.path.join(folder, "Floor.xml"), floor(venue))
-    for count, (name, base, x, y) in enumerate(layout["objects"]):
+    for count, (name, base, x, y, *fields) in enumerate(layout["objects"]):
         if name == "Decor":
             file_name = "Decor_%d_%s.xml" % (count, base)
             write(os.path.join(folder, file_name), decor(venue, base, x, y))
         else:
             file_name = name + ".xml"
-            write(os.path.join(folder, file_name), placed(base, name, x, y))
+            write(os.path.join(folder, file_name), placed(base, name, x, y, *fields))
         entries.append(file_name)
     write(os.path.join(folder, "panic_info.xml"), panic_info(layout.get("panic", {})))
     entries += ["../archetypes/%s.xml" % name for name in SHARED_ENTRIES]

@@ -78,20 +78,31 @@ for _venue in BLOCKING.values():
     BLOCKING_ANY.update(_venue)
 
 
-def level(name, venue, panic, count, first, killer, objects):
-    layout = list(objects)
+DISHES = ("Food_Buffet", "Food_Cake", "Food_Punchbowl")
+RIGGED = ("Jukebox", "PoolTable", "Piano")
+
+
+def level(name, venue, panic, count, first, killer, objects, charges=1, radius=110):
+    """A level: its props take the level's poisoned portions per sabotage and
+    blast radius unless they say otherwise."""
+    layout = []
+    for entry in objects:
+        if entry[1] in DISHES and not entry[4:]:
+            entry = entry[:4] + ({"PoisonedChargesMax": str(charges)},)
+        elif entry[1] in RIGGED and not entry[4:]:
+            entry = entry[:4] + ({"explosion_radius": str(radius)},)
+        layout.append(entry)
     layout += guests(name, count, objects, first, killer)
     layout += [("Player2", "Killer", killer[0], killer[1]), DETECTIVE, ENTRANCE]
     return {"venue": venue, "panic": panic, "objects": layout}
 
 
-def dish(base, x, y, charges=None, name=None):
-    fields = {"PoisonedChargesMax": str(charges)} if charges is not None else {}
-    return (name or base, base, x, y, fields)
+def dish(base, x, y, name=None):
+    return (name or base, base, x, y)
 
 
-def rigged(base, x, y, radius, name=None):
-    return (name or base, base, x, y, {"explosion_radius": str(radius)})
+def rigged(base, x, y, name=None):
+    return (name or base, base, x, y)
 
 
 ALARM_RIGHT = ("AlarmBox", "AlarmBox", 595, 20)
@@ -100,7 +111,7 @@ LEVELS = {
     # Manor, second evening: a long dining table in the middle, the buffet
     # and the cake along the top, the punch bowl and the piano in the lower
     # corners.
-    "level1_2": level("level1_2", "Manor", {"panicStrikeChances": 8}, 16, (-300, 60), (-230, 80), [
+    "level1_2": level("level1_2", "Manor", {"panicStrikeChances": 11, "panicThresholdPerStrike": 30}, 16, (-300, 60), (-230, 80), [
         ("Decor", "Rug", 0, -120),
         ("Decor", "Table", 0, 40),
         ("Decor", "Chair", -90, 40),
@@ -113,12 +124,12 @@ LEVELS = {
         dish("Food_Buffet", -280, 190),
         dish("Food_Cake", 280, 190),
         dish("Food_Punchbowl", -480, -230),
-        rigged("Piano", 500, -220, 260),
+        rigged("Piano", 500, -220),
         ALARM_RIGHT,
     ]),
     # Manor, the ball: two tables, dishes in three corners, the piano and
     # the pool table far apart.
-    "level1_3": level("level1_3", "Manor", {"panicStrikeChances": 8}, 22, (-420, 50), (-360, 90), [
+    "level1_3": level("level1_3", "Manor", {"panicStrikeChances": 11, "panicThresholdPerStrike": 28}, 22, (-420, 50), (-360, 90), [
         ("Decor", "Rug", -200, -100),
         ("Decor", "Rug", 220, -100),
         ("Decor", "Table", -200, 20),
@@ -132,12 +143,12 @@ LEVELS = {
         dish("Food_Buffet", -500, 180),
         dish("Food_Cake", 200, 190),
         dish("Food_Punchbowl", 520, -230),
-        rigged("Piano", 470, 180, 240),
-        rigged("PoolTable", -160, -260, 240),
+        rigged("Piano", 470, 180),
+        rigged("PoolTable", -160, -260),
         ALARM_RIGHT,
     ]),
     # Mall food court, lunch: stalls along the top, tables by the fountain.
-    "level2_1": level("level2_1", "Mall", {"panicStrikeChances": 8}, 18, (-330, 60), (-260, 80), [
+    "level2_1": level("level2_1", "Mall", {"panicStrikeChances": 11, "panicThresholdPerStrike": 30}, 18, (-330, 60), (-260, 80), [
         ("Decor", "Stall", -20, 190),
         ("Decor", "Fountain", 0, -110),
         ("Decor", "Table", -420, -120),
@@ -150,11 +161,11 @@ LEVELS = {
         ("Decor", "Sign", 200, 200),
         dish("Food_Buffet", -330, 190),
         dish("Food_Punchbowl", 340, 190),
-        rigged("Jukebox", 560, -230, 260),
+        rigged("Jukebox", 560, -230),
         ALARM_RIGHT,
     ]),
     # Mall, the rush: two stalls, a cake counter and a second buffet.
-    "level2_2": level("level2_2", "Mall", {"panicStrikeChances": 9}, 26, (-470, 60), (-420, 90), [
+    "level2_2": level("level2_2", "Mall", {"panicStrikeChances": 11, "panicThresholdPerStrike": 28}, 26, (-470, 60), (-420, 90), [
         ("Decor", "Stall", -180, 190),
         ("Decor", "Stall", 260, 190),
         ("Decor", "Fountain", 40, -60),
@@ -169,11 +180,11 @@ LEVELS = {
         dish("Food_Cake", 470, 190),
         dish("Food_Punchbowl", -180, -290),
         dish("Food_Buffet", 560, -60, name="Food_Buffet_2"),
-        rigged("Jukebox", 40, 190, 240),
+        rigged("Jukebox", 40, 190),
         ALARM_RIGHT,
     ]),
     # Mall, closing time: the props in every corner of the court.
-    "level2_3": level("level2_3", "Mall", {"panicStrikeChances": 10}, 32, (-470, 40), (-420, 80), [
+    "level2_3": level("level2_3", "Mall", {"panicStrikeChances": 11, "panicThresholdPerStrike": 26}, 32, (-470, 40), (-420, 80), [
         ("Decor", "Stall", 0, 190),
         ("Decor", "Fountain", 0, -60),
         ("Decor", "Table", -280, 60),
@@ -188,12 +199,12 @@ LEVELS = {
         dish("Food_Cake", 470, 190),
         dish("Food_Punchbowl", -40, -300),
         dish("Food_Buffet", 560, -260, name="Food_Buffet_2"),
-        rigged("Jukebox", -250, 190, 220),
-        rigged("PoolTable", 420, -20, 220),
+        rigged("Jukebox", -250, 190),
+        rigged("PoolTable", 420, -20),
         ALARM_RIGHT,
-    ]),
+    ], radius=80),
     # Carnival, opening night: a tent in the middle, stalls at the top.
-    "level3_1": level("level3_1", "Carnival", {"panicStrikeChances": 9}, 24, (-320, 50), (-250, 80), [
+    "level3_1": level("level3_1", "Carnival", {"panicStrikeChances": 11, "panicThresholdPerStrike": 28}, 24, (-320, 50), (-250, 80), [
         ("Decor", "Tent", 0, 0),
         ("Decor", "Stall", -480, 180),
         ("Decor", "Balloons", -600, 60),
@@ -204,11 +215,11 @@ LEVELS = {
         dish("Food_Buffet", -300, 190),
         dish("Food_Cake", 300, 190),
         dish("Food_Punchbowl", 520, -150),
-        rigged("PoolTable", -460, -200, 240),
+        rigged("PoolTable", -460, -200),
         ALARM_RIGHT,
     ]),
     # Carnival, the fair: two tents, the props out at the edges.
-    "level3_2": level("level3_2", "Carnival", {"panicStrikeChances": 10}, 32, (-470, 30), (-430, 80), [
+    "level3_2": level("level3_2", "Carnival", {"panicStrikeChances": 11, "panicThresholdPerStrike": 26}, 32, (-470, 30), (-430, 80), [
         ("Decor", "Tent", -250, 20),
         ("Decor", "Tent", 280, 20),
         ("Decor", "Stall", 20, 180),
@@ -221,12 +232,12 @@ LEVELS = {
         dish("Food_Cake", 500, 190),
         dish("Food_Punchbowl", 540, -200),
         dish("Food_Buffet", 150, -250, name="Food_Buffet_2"),
-        rigged("Jukebox", -210, 200, 220),
-        rigged("Piano", 250, 200, 220),
+        rigged("Jukebox", -210, 200),
+        rigged("Piano", 250, 200),
         ALARM_RIGHT,
-    ]),
+    ], radius=100),
     # Carnival, the last night: a full fair, the props far apart.
-    "level3_3": level("level3_3", "Carnival", {"panicStrikeChances": 12}, 40, (-480, 20), (-440, 70), [
+    "level3_3": level("level3_3", "Carnival", {"panicStrikeChances": 11, "panicThresholdPerStrike": 24}, 40, (-480, 20), (-440, 70), [
         ("Decor", "Tent", 0, 30),
         ("Decor", "Stall", -250, 180),
         ("Decor", "Stall", 250, 180),
@@ -241,9 +252,9 @@ LEVELS = {
         dish("Food_Punchbowl", -540, -200),
         dish("Food_Buffet", 0, -300, name="Food_Buffet_2"),
         dish("Food_Cake", 530, -230, name="Food_Cake_2"),
-        rigged("Jukebox", 0, 200, 200),
-        rigged("PoolTable", -260, -130, 200),
-        rigged("Piano", 300, -140, 200),
+        rigged("Jukebox", 0, 200),
+        rigged("PoolTable", -260, -130),
+        rigged("Piano", 300, -140),
         ALARM_RIGHT,
-    ]),
+    ], radius=80),
 }

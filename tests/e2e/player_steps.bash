@@ -77,6 +77,11 @@ x_key_for() {
     UP | DOWN | LEFT | RIGHT) echo "${1:0:1}$(tr '[:upper:]' '[:lower:]' <<<"${1:1}")" ;;
     TAB) echo Tab ;;
     BACKSPACE) echo BackSpace ;;
+    LSHIFT) echo Shift_L ;;
+    RSHIFT) echo Shift_R ;;
+    LCTRL) echo Control_L ;;
+    RCTRL) echo Control_R ;;
+    SLASH) echo slash ;;
     *) fail "no X key known for the key word '$1'" ;;
   esac
 }

@@ -43,9 +43,12 @@ void Killer::Update() {
   if (inputEnabled) HandleInput();
 }
 
+// A prop that refuses the Killer in the middle of a use (a rigged piece a
+// guest set off is broken for good) would otherwise hold it there forever.
 void Killer::FinishUseWhenDone() {
   if (canMove || !prop) return;
-  if (prop->Use(user).status == 0) StopUsingProp();
+  const int status = prop->Use(user).status;
+  if (status == UseResult::kFinished || status == UseResult::kRefused) StopUsingProp();
 }
 
 void Killer::StopUsingProp() {

@@ -6,6 +6,7 @@
 #include "engine/physics/AABB.h"
 #include "game/characters/Killer.h"
 #include "game/match/Roles.h"
+#include "game/props/Explodable.h"
 #include "game/props/Poisonable.h"
 #include "support/PlayersWorld.h"
 
@@ -55,6 +56,18 @@ TEST_F(KillerTest, SabotageHoldsItAtTheDishWithoutEatingAPortionAndOneUseAtATime
   Run(3.0f);
   EXPECT_TRUE(killer->canMove && !dish.HasUser(killer->user));
   EXPECT_EQ(dish.charges, 2) << "the Killer's own use serves no poisoned portion";
+}
+
+TEST_F(KillerTest, APropThatBreaksDuringItsUseLetsTheKillerGo) {
+  auto& jukebox = Spawn<Explodable>("Jukebox", {0, 70, 0});
+  Tap("SLASH");
+  ASSERT_TRUE(jukebox.sabotaged && killer->busy);
+  jukebox.broken = true;  // a guest's earlier use of it has just set it off
+  Step();
+  EXPECT_TRUE(killer->canMove && !killer->busy && killer->prop == nullptr);
+  Hold("UP");
+  Run(0.5f);
+  EXPECT_GT(killer->GetOwner()->GetTransform().position.y, 0.0f) << "walks again";
 }
 
 TEST_F(KillerTest, HandcuffsSwitchTheBoxOffForGoodAndEndTheInput) {

@@ -110,15 +110,16 @@ def screens():
                                      [sprite((8000, 6000), (0, 0, 0, 0), 6, "blank")], enabled=False)
 
     # The HUD along the top edge: kills against the target on the left,
-    # panic strikes against the chances on the right. The bar draws on
+    # panic strikes against the chances on the right (room for fourteen
+    # strike marks). The bar draws on
     # layer 9 under the texts; its name keeps it off the menu layers.
     files["HudBar"] = archetype("HudBar", "hud", (0, 330), [
         image((0, 0), (1280, 64), "ui_hudbar", "Default"),
-        text((70, -10), ["PANIC STRIKES"], 0.5)])
+        text((-40, -10), ["PANIC STRIKES"], 0.5)])
     files["HudKills"] = archetype("HudKills", "hud", (-610, 320), [counter((0, 0), "Kills", "KILLS ", "", 0.6)])
     files["HudKillTarget"] = archetype("HudKillTarget", "hud", (-440, 320),
                                        [counter((0, 0), "MaxKills", "OF ", " TO WIN", 0.6)])
-    files["HudStrikes"] = archetype("HudStrikes", "hud", (0, 330), [strike_icons((300, 0), 30, 32)])
+    files["HudStrikes"] = archetype("HudStrikes", "hud", (0, 330), [strike_icons((200, 0), 30, 32)])
 
     # The Detective's arrival countdown; the match slides it in from the
     # left when the first guest dies and out again when the Detective walks

@@ -27,10 +27,12 @@ DECOR_SIZES = {
                  "Barrel": (44, 52), "HayBale": (72, 48), "Bench": (104, 44), "Table": (120, 72)},
 }
 
-# The Detective's entrance: the police car stops by the bottom-left corner
-# and the Detective walks in along the wall, on walkable floor all the way.
-ENTRANCE = ("DetectiveStart", "DetectiveStart", -600, -300, {"endPosition": "-470,-300,0"})
-DETECTIVE = ("Player1", "Detective", -600, -300)
+# The Detective's entrance, as the shared archetype places it: the police
+# car stops by the bottom-left corner and the Detective walks down the left
+# wall into the corner, on walkable floor all the way.
+ENTRANCE = ("DetectiveStart", "DetectiveStart", -600, -120)
+DETECTIVE = ("Player1", "Detective", -600, -120)
+OPENING_PLAYERS = [DETECTIVE, ENTRANCE]
 
 LOOKS = ["Guest_NPCMale1", "Guest_NPCFemale1", "Guest_NPCMale2"]
 
@@ -44,7 +46,7 @@ def guests(level, count, objects, first, killer):
     jittered grid over the floor, off every prop, decor piece and the
     Detective's entrance. The same level always gets the same crowd."""
     draw = random.Random(level)
-    keep_out = [(-600, -300, 170, 60)]  # the entrance walk
+    keep_out = [(-600, -210, 70, 130), (-490, -240, 70, 50)]  # the entrance walk, the police car
     for entry in objects:
         name, base, x, y = entry[:4]
         if name == "Decor":
@@ -93,7 +95,7 @@ def level(name, venue, panic, count, first, killer, objects, charges=1, radius=1
             entry = entry[:4] + ({"explosion_radius": str(radius)},)
         layout.append(entry)
     layout += guests(name, count, objects, first, killer)
-    layout += [("Player2", "Killer", killer[0], killer[1]), DETECTIVE, ENTRANCE]
+    layout += [("Player2", "Killer", killer[0], killer[1])] + OPENING_PLAYERS
     return {"venue": venue, "panic": panic, "objects": layout}
 
 
@@ -111,7 +113,7 @@ LEVELS = {
     # Manor, second evening: a long dining table in the middle, the buffet
     # and the cake along the top, the punch bowl and the piano in the lower
     # corners.
-    "level1_2": level("level1_2", "Manor", {"panicStrikeChances": 11, "panicThresholdPerStrike": 30}, 16, (-300, 60), (-230, 80), [
+    "level1_2": level("level1_2", "Manor", {"panicStrikeChances": 14, "panicThresholdPerStrike": 40}, 16, (-300, 60), (-230, 80), [
         ("Decor", "Rug", 0, -120),
         ("Decor", "Table", 0, 40),
         ("Decor", "Chair", -90, 40),
@@ -129,7 +131,7 @@ LEVELS = {
     ]),
     # Manor, the ball: two tables, dishes in three corners, the piano and
     # the pool table far apart.
-    "level1_3": level("level1_3", "Manor", {"panicStrikeChances": 11, "panicThresholdPerStrike": 28}, 22, (-420, 50), (-360, 90), [
+    "level1_3": level("level1_3", "Manor", {"panicStrikeChances": 14, "panicThresholdPerStrike": 38}, 22, (-420, 50), (-360, 90), [
         ("Decor", "Rug", -200, -100),
         ("Decor", "Rug", 220, -100),
         ("Decor", "Table", -200, 20),
@@ -148,7 +150,7 @@ LEVELS = {
         ALARM_RIGHT,
     ]),
     # Mall food court, lunch: stalls along the top, tables by the fountain.
-    "level2_1": level("level2_1", "Mall", {"panicStrikeChances": 11, "panicThresholdPerStrike": 30}, 18, (-330, 60), (-260, 80), [
+    "level2_1": level("level2_1", "Mall", {"panicStrikeChances": 14, "panicThresholdPerStrike": 38}, 18, (-330, 60), (-260, 80), [
         ("Decor", "Stall", -20, 190),
         ("Decor", "Fountain", 0, -110),
         ("Decor", "Table", -420, -120),
@@ -165,7 +167,7 @@ LEVELS = {
         ALARM_RIGHT,
     ]),
     # Mall, the rush: two stalls, a cake counter and a second buffet.
-    "level2_2": level("level2_2", "Mall", {"panicStrikeChances": 11, "panicThresholdPerStrike": 28}, 26, (-470, 60), (-420, 90), [
+    "level2_2": level("level2_2", "Mall", {"panicStrikeChances": 14, "panicThresholdPerStrike": 36}, 26, (-470, 60), (-420, 90), [
         ("Decor", "Stall", -180, 190),
         ("Decor", "Stall", 260, 190),
         ("Decor", "Fountain", 40, -60),
@@ -184,7 +186,7 @@ LEVELS = {
         ALARM_RIGHT,
     ]),
     # Mall, closing time: the props in every corner of the court.
-    "level2_3": level("level2_3", "Mall", {"panicStrikeChances": 11, "panicThresholdPerStrike": 26}, 32, (-470, 40), (-420, 80), [
+    "level2_3": level("level2_3", "Mall", {"panicStrikeChances": 14, "panicThresholdPerStrike": 34}, 32, (-470, 40), (-420, 80), [
         ("Decor", "Stall", 0, 190),
         ("Decor", "Fountain", 0, -60),
         ("Decor", "Table", -280, 60),
@@ -204,7 +206,7 @@ LEVELS = {
         ALARM_RIGHT,
     ], radius=80),
     # Carnival, opening night: a tent in the middle, stalls at the top.
-    "level3_1": level("level3_1", "Carnival", {"panicStrikeChances": 11, "panicThresholdPerStrike": 28}, 24, (-320, 50), (-250, 80), [
+    "level3_1": level("level3_1", "Carnival", {"panicStrikeChances": 14, "panicThresholdPerStrike": 36}, 24, (-320, 50), (-250, 80), [
         ("Decor", "Tent", 0, 0),
         ("Decor", "Stall", -480, 180),
         ("Decor", "Balloons", -600, 60),
@@ -219,7 +221,7 @@ LEVELS = {
         ALARM_RIGHT,
     ]),
     # Carnival, the fair: two tents, the props out at the edges.
-    "level3_2": level("level3_2", "Carnival", {"panicStrikeChances": 11, "panicThresholdPerStrike": 26}, 32, (-470, 30), (-430, 80), [
+    "level3_2": level("level3_2", "Carnival", {"panicStrikeChances": 14, "panicThresholdPerStrike": 34}, 32, (-470, 30), (-430, 80), [
         ("Decor", "Tent", -250, 20),
         ("Decor", "Tent", 280, 20),
         ("Decor", "Stall", 20, 180),
@@ -237,7 +239,7 @@ LEVELS = {
         ALARM_RIGHT,
     ], radius=100),
     # Carnival, the last night: a full fair, the props far apart.
-    "level3_3": level("level3_3", "Carnival", {"panicStrikeChances": 11, "panicThresholdPerStrike": 24}, 40, (-480, 20), (-440, 70), [
+    "level3_3": level("level3_3", "Carnival", {"panicStrikeChances": 14, "panicThresholdPerStrike": 32}, 40, (-480, 20), (-440, 70), [
         ("Decor", "Tent", 0, 30),
         ("Decor", "Stall", -250, 180),
         ("Decor", "Stall", 250, 180),
@@ -249,7 +251,7 @@ LEVELS = {
         ("Decor", "Barrel", 300, -310),
         dish("Food_Buffet", -480, 190),
         dish("Food_Cake", 480, 190),
-        dish("Food_Punchbowl", -540, -200),
+        dish("Food_Punchbowl", -510, -200),
         dish("Food_Buffet", 0, -300, name="Food_Buffet_2"),
         dish("Food_Cake", 530, -230, name="Food_Cake_2"),
         rigged("Jukebox", 0, 200),

@@ -49,7 +49,7 @@ LEVELS = {
     # wall; the Detective walks down the left wall into the bottom-left corner.
     "level1_1": {
         "venue": "Manor",
-        "panic": {"panicStrikeChances": 11, "panicThresholdPerStrike": 30},
+        "panic": {"panicStrikeChances": 14, "panicThresholdPerStrike": 40},
         "objects": [
             ("Decor", "Plant", 600, 230),
             ("Decor", "Plant", 600, -300),
@@ -57,10 +57,10 @@ LEVELS = {
             ("Decor", "Candelabra", 250, 215),
             ("Decor", "Chair", -120, 120),
             ("Decor", "Chair", 420, 110),
-            ("Food_Cake", "Food_Cake", -560, 195),
-            ("Food_Buffet", "Food_Buffet", -200, 180),
-            ("Jukebox", "Jukebox", 90, 190),
-            ("Food_Punchbowl", "Food_Punchbowl", 390, 175),
+            ("Food_Cake", "Food_Cake", -560, 195, {"PoisonedChargesMax": "1"}),
+            ("Food_Buffet", "Food_Buffet", -200, 180, {"PoisonedChargesMax": "1"}),
+            ("Jukebox", "Jukebox", 90, 190, {"explosion_radius": "110"}),
+            ("Food_Punchbowl", "Food_Punchbowl", 390, 175, {"PoisonedChargesMax": "1"}),
             ("AlarmBox", "AlarmBox", 590, -80),
             # The first guest is the one the opening sends to its death; the
             # buffet is the dish nearest to it and to the Killer's place.

@@ -56,3 +56,10 @@ screen_keep_png() {
   "$PYTHON" "$SCREEN_TOOL" grab "$SHOT" "$SHOT_X" "$SHOT_Y" "$SHOT_W" "$SHOT_H" 2>/dev/null \
     && "$PYTHON" "$SCREEN_TOOL" png "$SHOT" "$1" 2>/dev/null
 }
+
+# Prints how many pixels of the world rectangle (left, bottom, right, top)
+# changed between the shot kept as $5 and the last shot.
+pixels_changed() {
+  "$PYTHON" "$SCREEN_TOOL" changed "$SHOT" "$5" $((SHOT_W / 2 + $1)) $((SHOT_H / 2 - $4)) \
+    $((SHOT_W / 2 + $3)) $((SHOT_H / 2 - $2))
+}

@@ -7,7 +7,12 @@ alone (no image tools needed on the test machine).
   screen.py count SHOT KIND X0 Y0 X1 Y1
                                    print how many pixels of the inclusive
                                    rectangle are of KIND: "text" (the gold
-                                   of the game's UI text) or "lit" (not black)
+                                   of the game's UI text, antialiased edges
+                                   included), "gold" (that gold itself) or
+                                   "lit" (not black)
+  screen.py changed SHOT OTHER X0 Y0 X1 Y1
+                                   print how many pixels of the inclusive
+                                   rectangle differ between two shots
   screen.py png SHOT OUT.png       write the shot as a PNG for a person to see
 
 A shot is a small raw file: a "W H" line, then W*H*3 bytes of RGB, top row
@@ -108,19 +113,37 @@ def is_text(r, g, b):
     return r > 120 and g > 70 and b < 90 and r > b + 60
 
 
+def is_gold(r, g, b):
+    # The UI text's own colour, which no decor or effect of the levels shows.
+    return abs(r - 222) <= 6 and abs(g - 161) <= 6 and abs(b - 46) <= 6
+
+
 def is_lit(r, g, b):
     return r + g + b > 30
 
 
 def count(path, kind, x0, y0, x1, y1):
     w, h, data = load(path)
-    test = {"text": is_text, "lit": is_lit}.get(kind)
+    test = {"text": is_text, "gold": is_gold, "lit": is_lit}.get(kind)
     if test is None:
         fail("unknown pixel kind %r" % kind)
     total = 0
     for y in range(max(y0, 0), min(y1, h - 1) + 1):
         for x in range(max(x0, 0), min(x1, w - 1) + 1):
             if test(*pixel_at(w, h, data, x, y)):
+                total += 1
+    return total
+
+
+def changed(path, other, x0, y0, x1, y1):
+    w, h, data = load(path)
+    w2, h2, data2 = load(other)
+    if (w, h) != (w2, h2):
+        fail("the shots differ in size: %dx%d and %dx%d" % (w, h, w2, h2))
+    total = 0
+    for y in range(max(y0, 0), min(y1, h - 1) + 1):
+        for x in range(max(x0, 0), min(x1, w - 1) + 1):
+            if pixel_at(w, h, data, x, y) != pixel_at(w, h, data2, x, y):
                 total += 1
     return total
 
@@ -147,6 +170,8 @@ def main(argv):
         print("%d %d %d" % pixel_at(w, h, data, int(argv[2]), int(argv[3])))
     elif len(argv) == 7 and argv[0] == "count":
         print(count(argv[1], argv[2], *(int(v) for v in argv[3:])))
+    elif len(argv) == 7 and argv[0] == "changed":
+        print(changed(argv[1], argv[2], *(int(v) for v in argv[3:])))
     elif len(argv) == 3 and argv[0] == "png":
         write_png(argv[1], argv[2])
     else:

@@ -6,8 +6,11 @@
 // committed Resources/ and, to prove they bite, over broken copies.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -15,10 +18,18 @@
 #include <vector>
 
 #include "engine/audio/AudioManager.h"
+#include "engine/core/Engine.h"
 #include "engine/core/SceneIndexFile.h"
+#include "engine/core/SceneManager.h"
 #include "engine/core/XMLSerializer.h"
 #include "engine/graphics/ImageFile.h"
 #include "engine/graphics/ListFiles.h"
+#include "engine/physics/MapperFF.h"
+#include "engine/platform/SdlBackend.h"
+#include "engine/platform/VirtualPad.h"
+#include "game/GameStart.h"
+#include "game/match/Roles.h"
+#include "game/scenes/GameScenes.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -334,6 +345,266 @@ TEST(ArchetypeNames, TyposInArchetypesListsAndCodeAreReported) {
   EXPECT_EQ(all.find("Nope"), std::string::npos) << "a settings file is not an archetype:" << all;
   EXPECT_EQ(all.find("Ignored"), std::string::npos) << "a toggle shows no hover state of its own:" << all;
   EXPECT_EQ(data.Problems().size(), 15u) << all;
+}
+
+// ---- The nine levels ------------------------------------------------------
+
+const std::vector<std::string> kLevels = {"level1_1", "level1_2", "level1_3", "level2_1", "level2_2",
+                                          "level2_3", "level3_1", "level3_2", "level3_3"};
+
+// What a level's placed objects say about the floor: where each stands, its
+// box, and whether it is a dish, a prop or decor in the way.
+struct Placed {
+  std::string name, tag;
+  Math::Vec3 at;
+  Math::Vec2 half;  // the box's half size; 0 without a box
+  bool dish = false, blocks = false, intro = false, suicide = false, detective = false, killer = false;
+  Math::Vec3 walkEnd;  // a DetectiveIntro's end position
+
+  bool Contains(float x, float y, float margin = 0.0f) const {
+    return half.x > 0 && std::fabs(x - at.x) < half.x + margin && std::fabs(y - at.y) < half.y + margin;
+  }
+  // The distance from a point to the box (to the position without a box).
+  float DistanceFrom(const Math::Vec3& p) const {
+    const float dx = std::max(std::fabs(p.x - at.x) - half.x, 0.0f);
+    const float dy = std::max(std::fabs(p.y - at.y) - half.y, 0.0f);
+    return std::sqrt(dx * dx + dy * dy);
+  }
+};
+
+Placed ReadPlaced(const fs::path& file) {
+  Placed placed;
+  Framework::XMLSerializer reader;
+  if (!reader.Open(file.string(), Framework::XMLSerializer::kRead) || !reader.GetCursor()) return placed;
+  TiXmlElement* root = reader.GetCursor();
+  for (TiXmlElement* c = Framework::GetFirstChildElement(root); c; c = c->NextSiblingElement()) {
+    const std::string kind = c->ValueStr();
+    if (kind == "Name") Framework::ReadElement(c, placed.name, "Name");
+    if (kind == "Tag") Framework::ReadElement(c, placed.tag, "Tag");
+    if (kind == "Transform") Framework::ReadElement(c, placed.at, "position");
+    if (kind == "AABB") {
+      Framework::ReadElement(c, placed.half.x, "mRadiusX");
+      Framework::ReadElement(c, placed.half.y, "mRadiusY");
+    }
+    placed.dish |= kind == "Poisonable";
+    placed.intro |= kind == "DetectiveIntro";
+    placed.suicide |= kind == "NPCSuicide";
+    placed.detective |= kind == "Detective";
+    placed.killer |= kind == "Killer";
+    if (kind == "DetectiveIntro") Framework::ReadElement(c, placed.walkEnd, "endPosition");
+  }
+  placed.blocks = placed.tag == "decor" && placed.half.x > 0;
+  return placed;
+}
+
+// A level as its index lists it, in order.
+std::vector<Placed> ReadLevel(const std::string& level) {
+  const fs::path folder = kSourceRoot / "Resources" / level;
+  std::vector<std::string> entries;
+  Framework::ReadSceneIndex((folder / (level + ".scene")).string(), entries);
+  std::vector<Placed> placed;
+  for (const std::string& entry : entries) placed.push_back(ReadPlaced(folder / entry));
+  return placed;
+}
+
+class LevelFloor {
+ public:
+  explicit LevelFloor(const std::vector<Placed>& objects) : objects_(objects) {
+    TestSupport::ScopedWorkingFolder inSource(kSourceRoot);
+    grid_.Load(MapperFF::kDefaultPath, 1280, 720);
+  }
+
+  // A person of the guests' size can stand here: walkable, clear of decor
+  // and of every prop but the one it walks to.
+  bool Free(float x, float y, const Placed* goal) const {
+    if (!grid_.IsWalkable(x, y)) return false;
+    for (const Placed& object : objects_) {
+      if (&object != goal && (object.blocks || object.tag == "interactable") && object.Contains(x, y, 8.0f)) {
+        return false;
+      }
+    }
+    return true;
+  }
+
+  // Every step of the straight walk from `from` until it reaches `goal`'s
+  // box (or `to` without a goal) is free floor.
+  bool OpenWalk(const Math::Vec3& from, const Math::Vec3& to, const Placed* goal = nullptr) const {
+    const float length = std::hypot(to.x - from.x, to.y - from.y);
+    for (float done = 0.0f; done <= length; done += 4.0f) {
+      const float t = length > 0 ? done / length : 0.0f;
+      const float x = from.x + (to.x - from.x) * t, y = from.y + (to.y - from.y) * t;
+      if (goal && goal->Contains(x, y, 8.0f)) return true;
+      if (!Free(x, y, goal)) return false;
+    }
+    return true;
+  }
+
+  // The prop that the forced guest would walk to from `from`: the nearest
+  // object tagged "interactable" by position.
+  const Placed* NearestProp(const Math::Vec3& from) const {
+    const Placed* nearest = nullptr;
+    float best = -1.0f;
+    for (const Placed& object : objects_) {
+      if (object.tag != "interactable") continue;
+      const float d = std::hypot(object.at.x - from.x, object.at.y - from.y);
+      if (best < 0 || d < best) best = d, nearest = &object;
+    }
+    return nearest;
+  }
+
+ private:
+  const std::vector<Placed>& objects_;
+  MapperFF grid_;
+};
+
+const Placed* Named(const std::vector<Placed>& objects, const std::string& name) {
+  for (const Placed& object : objects) {
+    if (object.name == name) return &object;
+  }
+  return nullptr;
+}
+
+int Count(const std::vector<Placed>& objects, const std::string& tag) {
+  return static_cast<int>(std::count_if(objects.begin(), objects.end(),
+                                        [&](const Placed& object) { return object.tag == tag; }));
+}
+
+// The objects the match scene, the Detective and the effects look up by
+// name, and the meter before the Detective, who finds it when it starts.
+void CheckMatchObjects(const std::string& level, const std::vector<Placed>& objects,
+                       std::vector<std::string>& problems) {
+  for (const char* name : {"Player1", "Player2", "DetectiveStart", "BlackScreen", "UIDetectiveHUD", "DWinPanel",
+                           "KWinPanel", "explosion_efx", "Siren", "Panic", "Emote", "faint_efx", "ReloadFrame",
+                           "ReloadFill_Red", "ReloadFill_Yellow", "ReloadFill_Green", "ReloadArrow"}) {
+    if (!Named(objects, name)) problems.push_back(level + ": no object named " + name);
+  }
+  const Placed* detective = Named(objects, "Player1");
+  if (detective && !detective->detective) problems.push_back(level + ": Player1 is not the Detective");
+  const Placed* killer = Named(objects, "Player2");
+  if (killer && !killer->killer) problems.push_back(level + ": Player2 is not the Killer");
+  const Placed* start = Named(objects, "DetectiveStart");
+  if (start && !(start->intro && start->suicide)) problems.push_back(level + ": DetectiveStart has no opening");
+  if (Count(objects, "enemy") == 0) problems.push_back(level + ": no guests");
+}
+
+// The forced guest (the first guest, or the Killer in its place when the
+// match swaps them) eats from the prop nearest to it, so that prop is a
+// dish it can walk to; the Detective walks in on open floor.
+void CheckOpening(const std::string& level, const std::vector<Placed>& objects, std::vector<std::string>& problems) {
+  LevelFloor floor(objects);
+  const auto first = std::find_if(objects.begin(), objects.end(), [](const Placed& o) { return o.tag == "enemy"; });
+  const Placed* killer = Named(objects, "Player2");
+  for (const Placed* opener : {first == objects.end() ? nullptr : &*first, killer}) {
+    if (!opener) continue;
+    const Placed* prop = floor.NearestProp(opener->at);
+    const std::string who = level + ": from " + opener->name + " the nearest prop ";
+    if (!prop || !prop->dish) {
+      problems.push_back(who + (prop ? prop->name + " is no dish" : "is missing"));
+    } else if (!floor.OpenWalk(opener->at, prop->at, prop)) {
+      problems.push_back(who + prop->name + " is not reached over open floor");
+    }
+  }
+  const Placed* start = Named(objects, "DetectiveStart");
+  if (start && !floor.OpenWalk(start->at, start->walkEnd)) {
+    problems.push_back(level + ": the Detective's entrance crosses blocked floor");
+  }
+  for (const Placed& person : objects) {
+    if ((person.tag == "enemy" || person.tag == "player") && !floor.Free(person.at.x, person.at.y, nullptr)) {
+      problems.push_back(level + ": " + person.name + " stands on blocked floor or in a box");
+    }
+  }
+}
+
+TEST(LevelData, EveryLevelHasItsMatchObjectsAndAnOpeningThatMakesSense) {
+  std::vector<std::string> problems;
+  std::map<std::string, std::vector<int>> guestsByVenue;
+  for (const std::string& level : kLevels) {
+    const std::vector<Placed> objects = ReadLevel(level);
+    CheckMatchObjects(level, objects, problems);
+    CheckOpening(level, objects, problems);
+    guestsByVenue[level.substr(0, 6)].push_back(Count(objects, "enemy"));
+    if (!fs::exists(kSourceRoot / "Resources" / level / "panic_info.xml")) problems.push_back(level + ": no panic_info.xml");
+  }
+  for (const auto& [venue, guests] : guestsByVenue) {
+    EXPECT_TRUE(std::is_sorted(guests.begin(), guests.end())) << venue << ": later layouts have fewer guests";
+  }
+  EXPECT_LE(guestsByVenue["level3"].back(), 40);
+  EXPECT_TRUE(problems.empty()) << Listed(problems);
+}
+
+// The checks above find a level whose opening is broken.
+TEST(LevelData, ABrokenOpeningIsReported) {
+  auto make = [](const char* name, const char* tag, float x, float y, float halfX = 0.0f, float halfY = 0.0f) {
+    Placed placed;
+    placed.name = name, placed.tag = tag, placed.at = Math::Vec3(x, y, 0), placed.half = Math::Vec2(halfX, halfY);
+    return placed;
+  };
+  Placed guest = make("NPC_1", "enemy", 0, 0, 16, 24), jukebox = make("Jukebox", "interactable", 100, 0, 48, 30);
+  Placed cake = make("Food_Cake", "interactable", -300, 0, 44, 26), table = make("Decor_Table", "decor", -150, 0, 60, 30);
+  cake.dish = table.blocks = true;
+  Placed start = make("DetectiveStart", "untagged", -700, -300);
+  start.intro = start.suicide = true;
+  start.walkEnd = Math::Vec3(-500, -300, 0);
+  std::vector<std::string> problems;
+  CheckOpening("broken", {guest, jukebox, cake, table, start}, problems);
+  CheckMatchObjects("broken", {guest, jukebox, cake, table, start}, problems);
+  const std::string all = Listed(problems);
+  for (const char* expected : {"from NPC_1 the nearest prop Jukebox is no dish", "entrance crosses blocked floor",
+                               "no object named Player1", "no object named ReloadArrow"}) {
+    EXPECT_NE(all.find(expected), std::string::npos) << expected << " in" << all;
+  }
+  jukebox.at.x = 400;  // the cake is nearest now, behind the table
+  problems.clear();
+  CheckOpening("broken", {guest, jukebox, cake, table}, problems);
+  EXPECT_NE(Listed(problems).find("Food_Cake is not reached over open floor"), std::string::npos) << Listed(problems);
+}
+
+// ---- Loading every scene ---------------------------------------------------
+
+// The lines of a scene's load that say something was missing or refused:
+// an "Error:" line, a "... not found." and the field reports of the readers.
+std::vector<std::string> ComplaintsIn(const std::string& output) {
+  std::vector<std::string> complaints;
+  std::istringstream lines(output);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find("Error:") != std::string::npos || line.find("not found") != std::string::npos ||
+        line.find("Objname:") != std::string::npos) {
+      complaints.push_back(line);
+    }
+  }
+  return complaints;
+}
+
+// The real game (offscreen window, shipped Resources/) goes to each of its
+// fourteen scenes in turn; building every archetype they list and starting
+// the scene must not complain.
+TEST(SceneData, EachOfTheFourteenScenesLoadsWithoutComplaint) {
+  Platform::UseOffscreenVideo();
+  ScopedWorkingFolder inSource(kSourceRoot);
+  Platform::SetBackend(std::make_unique<Platform::SdlBackend>());
+  StartGame();
+  detectiveController = 1;
+  killerController = 2;
+  AddGameScenes();
+  Framework::Engine& engine = Framework::GetEngine();
+  Framework::SceneManager& scenes = Framework::GetSceneManager();
+  for (const char* scene : {"splash", "mainmenu", "playerselect", "levelselect", "tutorial", "level1_1", "level1_2",
+                            "level1_3", "level2_1", "level2_2", "level2_3", "level3_1", "level3_2", "level3_3"}) {
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    scenes.ChangeScene(scene);
+    int shown = 0;
+    for (int frame = 0; frame < 2000 && shown < 30; ++frame) {
+      engine.RunFrame();
+      if (scenes.CurrentSceneKey() == scene && scenes.FadeValue() <= 0.0f) ++shown;
+    }
+    const std::string output = testing::internal::GetCapturedStdout() + testing::internal::GetCapturedStderr();
+    EXPECT_EQ(shown, 30) << scene << " did not come up";
+    const std::vector<std::string> complaints = ComplaintsIn(output);
+    EXPECT_TRUE(complaints.empty()) << scene << ":" << Listed(complaints);
+  }
+  engine.Shutdown();
+  Platform::SetBackend(nullptr);
 }
 
 }  // namespace

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Two players enter each of the nine levels through the level select, in
+# one session of the real game: within seconds of the fade-in the room shows
+# moving characters and the Detective's arrival countdown; the pause panel
+# leads back to the main menu, Play twice returns to the level select with
+# the roles kept, and the last level's pause panel quits with status 0.
+# With LEVEL_SHOTS=<folder> a screen shot of each level is kept there.
+# Usage: levels.sh <corvidale binary> <source root>
+set -euo pipefail
+BINARY="$(realpath "$1")"
+SOURCE_ROOT="$2"
+source "$(dirname "$0")/game_session.bash"
+source "$(dirname "$0")/screen.bash"
+source "$(dirname "$0")/player_steps.bash"
+FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_levels_failure.png"
+
+LEVELS=(level1_1 level1_2 level1_3 level2_1 level2_2 level2_3 level3_1 level3_2 level3_3)
+# Each level button's place on the level select, in the order "down" visits them.
+BUTTON_X=(-400 -400 -400 0 0 0 400 400 400)
+BUTTON_Y=(190 128 66 0 -62 -124 -190 -252 -314)
+
+# A button's face 12 pixels inside its left edge (260 wide; tools/make_frontend_art.py).
+focused() { shows_colour $(($1 - 118)) "$2" "104 66 118"; }
+main_on_play() { focused 0 60; }
+roles_kept() { focused 0 -180 && shows_colour -412 20 "222 161 46" && shows_colour 348 20 "64 170 176"; }
+level_focused() { focused "${BUTTON_X[$1]}" "${BUTTON_Y[$1]}"; }
+on_level_select() { level_focused 0; }
+on_player_select() { focused 0 -180; }
+detective_taken() { on_player_select && shows_colour -412 20 "222 161 46"; }
+focus_here() { level_focused "$FOCUS"; }
+focus_next() { level_focused $((FOCUS + 1)); }
+level_select_gone() { ! focused "${BUTTON_X[$FOCUS]}" "${BUTTON_Y[$FOCUS]}"; }
+
+# Characters move in the room: two shots a second apart differ there.
+room_moves() {
+  cp "$SHOT" "$WORK/before"
+  sleep 1
+  screen_grab
+  [ "$(pixels_changed -600 -330 600 150 "$WORK/before")" -gt 400 ]
+}
+# The countdown slides in under the HUD bar: the UI text's own gold, which
+# nothing else in the room shows.
+countdown_shown() { [ "$(pixels_of_kind -640 60 0 200 gold)" -gt 800 ]; }
+
+copy_resources
+start_game_with_window
+screen_watch_window
+sleep 1.5
+xdotool windowfocus "$WINDOW" 2>/dev/null || true
+xdotool keydown space
+WAIT_TENTHS=80 wait_until main_on_play || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
+sleep 0.5
+xdotool keyup space
+sleep 1
+press_until space main_on_play on_player_select "Play opens the player select"
+press_until a on_player_select detective_taken "A makes player 1 the Detective"
+press_until Right detective_taken roles_kept "Right makes player 2 the Killer"
+
+for i in "${!LEVELS[@]}"; do
+  level="${LEVELS[$i]}"
+  press_until space roles_kept on_level_select "Play opens the level select on level1_1 (before $level)"
+  FOCUS=0
+  while [ "$FOCUS" -lt "$i" ]; do
+    press_until s focus_here focus_next "down to ${LEVELS[$((FOCUS + 1))]}"
+    FOCUS=$((FOCUS + 1))
+  done
+  press_until space focus_here level_select_gone "Space enters $level"
+  WAIT_TENTHS=150 wait_until room_moves || fail_with_shot "$level: no characters moving within 15 s"
+  WAIT_TENTHS=300 wait_until countdown_shown || fail_with_shot "$level: no arrival countdown within 30 s"
+  if [ -n "${LEVEL_SHOTS:-}" ]; then mkdir -p "$LEVEL_SHOTS" && screen_keep_png "$LEVEL_SHOTS/$level.png"; fi
+  tap Tab
+  sleep 1
+  if [ "$i" -lt $((${#LEVELS[@]} - 1)) ]; then
+    for _ in 1 2 3; do tap s && sleep 0.3; done  # Resume, Restart, Options, Main menu
+    tap space
+    WAIT_TENTHS=150 wait_until main_on_play || fail_with_shot "$level: the pause panel's Main menu did not lead there"
+    settle
+    press_until space main_on_play roles_kept "Play opens the player select with the roles kept (after $level)"
+  else
+    for _ in 1 2 3 4; do tap s && sleep 0.3; done  # ... Quit
+    tap space
+    wait_for_exit 100
+    [ -n "$STATUS" ] || fail_with_shot "the pause panel's Quit did not end the game within 10 s"
+    [ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
+  fi
+done
+if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
+echo "all nine levels entered"

@@ -22,7 +22,7 @@ FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/soak_failure.png"
 
 # A small quarantine: freed memory is held back only briefly, so what stays
 # resident is what the game keeps.
-export ASAN_OPTIONS="${ASAN_OPTIONS:-quarantine_size_mb=16:detect_leaks=1:abort_on_error=0}"
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=16:detect_leaks=1"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 
 

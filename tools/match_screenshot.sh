@@ -24,7 +24,8 @@ export LIBGL_ALWAYS_SOFTWARE=1 SDL_AUDIODRIVER=dummy CORVIDALE_SEED=11
 source "$ROOT/tests/e2e/game_session.bash"
 source "$ROOT/tests/e2e/screen.bash"
 source "$ROOT/tests/e2e/player_steps.bash"
-trap 'cleanup; [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null || true' EXIT
+# The session's own clean-up ends the script, so the display goes first.
+trap 'status=$?; [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null; (exit "$status"); cleanup' EXIT
 FAILURE_SHOT="${OUTPUT%.png}_failure.png"
 
 focused() { shows_colour $(($1 - 118)) "$2" "104 66 118"; }

@@ -35,7 +35,6 @@ on_first_level() { focused -400 190; }
 on_last_level() { focused 400 -314; }
 level_select_gone() { ! on_last_level; }
 
-sanitizer_report() { grep -qE 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:' "$WORK/game.log"; }
 resident_mb() { awk '/^VmRSS:/ {print int($2 / 1024)}' "/proc/$GAME_PID/status"; }
 
 enter_busiest_level() {

@@ -26,7 +26,6 @@
 #include "engine/graphics/ListFiles.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/platform/SdlBackend.h"
-#include "engine/platform/VirtualPad.h"
 #include "game/GameStart.h"
 #include "game/match/Roles.h"
 #include "game/scenes/GameScenes.h"
@@ -575,11 +574,10 @@ std::vector<std::string> ComplaintsIn(const std::string& output) {
   return complaints;
 }
 
-// The real game (offscreen window, shipped Resources/) goes to each of its
-// fourteen scenes in turn; building every archetype they list and starting
-// the scene must not complain.
+// The real game (its window on the test display, shipped Resources/) goes
+// to each of its fourteen scenes in turn; building every archetype they list
+// and starting the scene must not complain.
 TEST(SceneData, EachOfTheFourteenScenesLoadsWithoutComplaint) {
-  Platform::UseOffscreenVideo();
   ScopedWorkingFolder inSource(kSourceRoot);
   Platform::SetBackend(std::make_unique<Platform::SdlBackend>());
   StartGame();

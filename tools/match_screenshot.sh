@@ -28,30 +28,16 @@ source "$ROOT/tests/e2e/player_steps.bash"
 trap 'status=$?; [ -z "${XVFB_PID:-}" ] || kill "$XVFB_PID" 2>/dev/null; (exit "$status"); cleanup' EXIT
 FAILURE_SHOT="${OUTPUT%.png}_failure.png"
 
-focused() { shows_colour $(($1 - 118)) "$2" "104 66 118"; }
-main_on_play() { focused 0 60; }
-select_on_play() { focused 0 -180; }
-detective_taken() { select_on_play && shows_colour -412 20 "222 161 46"; }
-roles_taken() { detective_taken && shows_colour 348 20 "64 170 176"; }
-on_level1_1() { focused -400 190; }
-on_level1_3() { focused -400 66; }
+on_level1_1() { front_focused -400 190; }
+on_level1_3() { front_focused -400 66; }
 level_select_gone() { ! on_level1_3; }
 countdown_shown() { [ "$(pixels_of_kind -640 60 0 200 gold)" -gt 800 ]; }
 
 copy_resources
 start_game_with_window
 screen_watch_window
-sleep 1.5
-xdotool windowfocus "$WINDOW" 2>/dev/null || true
-xdotool keydown space
-WAIT_TENTHS=150 wait_until main_on_play || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
-sleep 0.5
-xdotool keyup space
-sleep 1
-press_until space main_on_play select_on_play "Play opens the player select"
-press_until a select_on_play detective_taken "A makes player 1 the Detective"
-press_until Right detective_taken roles_taken "Right makes player 2 the Killer"
-press_until space roles_taken on_level1_1 "Play opens the level select"
+walk_to_roles
+press_until space front_roles_taken on_level1_1 "Play opens the level select"
 tap s
 sleep 0.3
 tap s

@@ -19,17 +19,11 @@ LEVELS=(level1_1 level1_2 level1_3 level2_1 level2_2 level2_3 level3_1 level3_2 
 BUTTON_X=(-400 -400 -400 0 0 0 400 400 400)
 BUTTON_Y=(190 128 66 0 -62 -124 -190 -252 -314)
 
-# A button's face 12 pixels inside its left edge (260 wide; tools/make_frontend_art.py).
-focused() { shows_colour $(($1 - 118)) "$2" "104 66 118"; }
-main_on_play() { focused 0 60; }
-roles_kept() { focused 0 -180 && shows_colour -412 20 "222 161 46" && shows_colour 348 20 "64 170 176"; }
-level_focused() { focused "${BUTTON_X[$1]}" "${BUTTON_Y[$1]}"; }
+level_focused() { front_focused "${BUTTON_X[$1]}" "${BUTTON_Y[$1]}"; }
 on_level_select() { level_focused 0; }
-on_player_select() { focused 0 -180; }
-detective_taken() { on_player_select && shows_colour -412 20 "222 161 46"; }
 focus_here() { level_focused "$FOCUS"; }
 focus_next() { level_focused $((FOCUS + 1)); }
-level_select_gone() { ! focused "${BUTTON_X[$FOCUS]}" "${BUTTON_Y[$FOCUS]}"; }
+level_select_gone() { ! level_focused "$FOCUS"; }
 
 # Characters move in the room: two shots a second apart differ there.
 room_moves() {
@@ -45,20 +39,11 @@ countdown_shown() { [ "$(pixels_of_kind -640 60 0 200 gold)" -gt 800 ]; }
 copy_resources
 start_game_with_window
 screen_watch_window
-sleep 1.5
-xdotool windowfocus "$WINDOW" 2>/dev/null || true
-xdotool keydown space
-WAIT_TENTHS=80 wait_until main_on_play || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
-sleep 0.5
-xdotool keyup space
-sleep 1
-press_until space main_on_play on_player_select "Play opens the player select"
-press_until a on_player_select detective_taken "A makes player 1 the Detective"
-press_until Right detective_taken roles_kept "Right makes player 2 the Killer"
+walk_to_roles
 
 for i in "${!LEVELS[@]}"; do
   level="${LEVELS[$i]}"
-  press_until space roles_kept on_level_select "Play opens the level select on level1_1 (before $level)"
+  press_until space front_roles_taken on_level_select "Play opens the level select on level1_1 (before $level)"
   FOCUS=0
   while [ "$FOCUS" -lt "$i" ]; do
     press_until s focus_here focus_next "down to ${LEVELS[$((FOCUS + 1))]}"
@@ -73,9 +58,9 @@ for i in "${!LEVELS[@]}"; do
   if [ "$i" -lt $((${#LEVELS[@]} - 1)) ]; then
     for _ in 1 2 3; do tap s && sleep 0.3; done  # Resume, Restart, Options, Main menu
     tap space
-    WAIT_TENTHS=150 wait_until main_on_play || fail_with_shot "$level: the pause panel's Main menu did not lead there"
+    WAIT_TENTHS=150 wait_until front_on_play || fail_with_shot "$level: the pause panel's Main menu did not lead there"
     settle
-    press_until space main_on_play roles_kept "Play opens the player select with the roles kept (after $level)"
+    press_until space front_on_play front_roles_taken "Play opens the player select with the roles kept (after $level)"
   else
     for _ in 1 2 3 4; do tap s && sleep 0.3; done  # ... Quit
     tap space

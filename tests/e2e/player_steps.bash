@@ -198,3 +198,30 @@ start_game_with_window() {
   done
   fail "the X display refused the game's connection three times"
 }
+
+# --- The front end's key path ---------------------------------------------------
+
+# The front end's faces: a focused button (its face 12 pixels inside the left
+# edge of the 260-wide button, tools/make_frontend_art.py) and the player
+# select's role markers.
+front_focused() { shows_colour $(($1 - 118)) "$2" "104 66 118"; }
+front_on_play() { front_focused 0 60; }
+front_select_on_play() { front_focused 0 -180; }
+front_detective_taken() { front_select_on_play && shows_colour -412 20 "222 161 46"; }
+front_roles_taken() { front_detective_taken && shows_colour 348 20 "64 170 176"; }
+
+# From a fresh start to the player select with both roles taken: Space held
+# through the splash, Space on Play, A for player 1 (the Detective) and the
+# Right arrow for player 2 (the Killer).
+walk_to_roles() {
+  sleep 1.5
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+  xdotool keydown space
+  WAIT_TENTHS=150 wait_until front_on_play || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
+  sleep 0.5
+  xdotool keyup space
+  sleep 1
+  press_until space front_on_play front_select_on_play "Play opens the player select"
+  press_until a front_select_on_play front_detective_taken "A makes player 1 the Detective"
+  press_until Right front_detective_taken front_roles_taken "Right makes player 2 the Killer"
+}

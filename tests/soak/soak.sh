@@ -26,19 +26,14 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=16:detect
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
 
 
-focused() { shows_colour $(($1 - 118)) "$2" "104 66 118"; }
-main_on_play() { focused 0 60; }
-select_on_play() { focused 0 -180; }
-roles_taken() { select_on_play && shows_colour -412 20 "222 161 46" && shows_colour 348 20 "64 170 176"; }
-detective_taken() { select_on_play && shows_colour -412 20 "222 161 46"; }
-on_first_level() { focused -400 190; }
-on_last_level() { focused 400 -314; }
+on_first_level() { front_focused -400 190; }
+on_last_level() { front_focused 400 -314; }
 level_select_gone() { ! on_last_level; }
 
 resident_mb() { awk '/^VmRSS:/ {print int($2 / 1024)}' "/proc/$GAME_PID/status"; }
 
 enter_busiest_level() {
-  press_until space roles_taken on_first_level "Play opens the level select"
+  press_until space front_roles_taken on_first_level "Play opens the level select"
   for _ in $(seq 8); do tap s && sleep 0.25; done
   WAIT_TENTHS=50 wait_until on_last_level || fail_with_shot "down eight times did not reach level3_3"
   press_until space on_last_level level_select_gone "Space enters level3_3"
@@ -53,16 +48,7 @@ for action in moveup movedown moveleft moveright run interact action; do
 done
 start_game_with_window
 screen_watch_window
-sleep 1.5
-xdotool windowfocus "$WINDOW" 2>/dev/null || true
-xdotool keydown space
-WAIT_TENTHS=150 wait_until main_on_play || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
-sleep 0.5
-xdotool keyup space
-sleep 1
-press_until space main_on_play select_on_play "Play opens the player select"
-press_until a select_on_play detective_taken "A makes player 1 the Detective"
-press_until Right detective_taken roles_taken "Right makes player 2 the Killer"
+walk_to_roles
 enter_busiest_level
 
 interval=60
@@ -84,8 +70,8 @@ while [ $((SECONDS - start)) -lt "$DURATION" ]; do
   if [ "$SECONDS" -ge "$next_look" ]; then
     next_look=$((SECONDS + 10))
     screen_grab
-    if main_on_play; then  # a match ended and a player went back to the menu
-      press_until space main_on_play roles_taken "Play opens the player select again"
+    if front_on_play; then  # a match ended and a player went back to the menu
+      press_until space front_on_play front_roles_taken "Play opens the player select again"
       enter_busiest_level
       matches=$((matches + 1))
     fi

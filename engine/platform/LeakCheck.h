@@ -4,9 +4,10 @@
 
 namespace Platform {
 
-// SDL_Quit unloads the GL driver and the libraries it opened; their globals
-// go with them, and everything those still point to would look leaked at
-// exit. Call before SDL_Quit to keep every loaded library resident.
+// Destroying the last GL window and SDL_Quit unload the GL driver and the
+// libraries it opened; their globals go with them, and everything those
+// still point to would look leaked at exit. Call before either to keep every
+// loaded library resident.
 void KeepLoadedLibrariesResident();
 
 }  // namespace Platform

@@ -125,6 +125,9 @@ void SdlBackend::ShowGameWindow() {
 void SdlBackend::DestroyGameWindow() {
   if (window_ == nullptr) return;
   DestroyGLContext();
+  // The last GL window takes SDL's GL library down with it (with the
+  // offscreen driver: EGL and the Mesa driver it opened).
+  KeepLoadedLibrariesResident();
   SDL_DestroyWindow(window_);
   window_ = nullptr;
   fullscreen_ = false;

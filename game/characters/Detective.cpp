@@ -44,7 +44,9 @@ constexpr float kPressedAway = 5000.0f;
 constexpr float kTimedOutAway = 50000.0f;
 const Math::Vec3 kMeterBelow(0.0f, -50.0f, 0.0f);
 const Math::Vec3 kEmoteOffset(-25.0f, 50.0f, 0.0f);
-const Math::Vec3 kStarsOffset(-35.0f, 0.0f, 0.0f);
+// Where the head lies in the last frame of the (left-facing) fall: the
+// Detective falls backwards, so the head ends up on the right.
+const Math::Vec3 kLyingHeadOffset(25.0f, 0.0f, 0.0f);
 const char* const kFloatFields[] = {"interaction_range", "calm_duration", "reloadTime", "goodSize", "perfSize"};
 
 Math::Vec3 PositionOf(const Framework::GameComponent& component) {
@@ -280,10 +282,13 @@ void Detective::Faint(float duration, const Math::Vec3& from) {
   if (addStrikes) addStrikes(1);
   inputEnabled = false;
   faintTime = duration;
-  auto stars = Framework::EfxManager::Instance().Play("faint_efx", PositionOf(*this), faintTime, "").lock();
-  if (stars) stars->Attach(ownerTransform, kStarsOffset);
   PlayAnimation(from - PositionOf(*this), "Death", true, true);
   if (sprite) sprite->loop = false;
+  // The stars circle the head, which follows the fall's mirror image.
+  Math::Vec3 overHead = kLyingHeadOffset;
+  if (sprite && sprite->size.x < 0.0f) overHead.x = -overHead.x;
+  auto stars = Framework::EfxManager::Instance().Play("faint_efx", PositionOf(*this), faintTime, "").lock();
+  if (stars) stars->Attach(ownerTransform, overHead);
 }
 
 void Detective::Recover() {

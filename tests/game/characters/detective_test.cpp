@@ -1,6 +1,7 @@
 // The Detective played through player 1's real bindings.
 #include <gtest/gtest.h>
 
+#include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/ParticleEmitter.h"
 #include "engine/graphics/Sprite.h"
@@ -107,6 +108,19 @@ TEST_F(DetectiveTest, APunchCostsAStrikeAndAFaintAndTheDetectiveGetsUpOnlyWhileS
     EXPECT_EQ(detective->inputEnabled, !exhausted);
     EXPECT_FLOAT_EQ(detective->faintTime, exhausted ? 4.0f : 0.0f);
     for (Framework::GameObject* away : {guest.GetOwner(), behind.GetOwner()}) away->GetTransform().position.x = 5000.0f;
+  }
+}
+
+TEST_F(DetectiveTest, TheFaintStarsCircleTheHeadWhicheverSideTheBlowCameFrom) {
+  Framework::EfxManager& efx = Framework::EfxManager::Instance();
+  Spawn("faint_efx", {50000, 0, 0});
+  for (const float blowSide : {-1.0f, 1.0f}) {
+    detective->Faint(1.0f, {blowSide * 100.0f, 0, 0});
+    for (const auto& stars : efx.Pools().at("faint_efx")) {
+      if (!stars->playing) continue;
+      EXPECT_LT(stars->offset.x * blowSide, 0.0f) << "the head falls away from the blow";
+    }
+    efx.Stop("faint_efx");
   }
 }
 

@@ -46,7 +46,7 @@ const Math::Vec3 kMeterBelow(0.0f, -50.0f, 0.0f);
 const Math::Vec3 kEmoteOffset(-25.0f, 50.0f, 0.0f);
 // Where the head lies in the last frame of the (left-facing) fall: the
 // Detective falls backwards, so the head ends up on the right.
-const Math::Vec3 kLyingHeadOffset(25.0f, 0.0f, 0.0f);
+const Math::Vec3 kLyingHeadOffset(25.0f, -15.0f, 0.0f);
 const char* const kFloatFields[] = {"interaction_range", "calm_duration", "reloadTime", "goodSize", "perfSize"};
 
 Math::Vec3 PositionOf(const Framework::GameComponent& component) {

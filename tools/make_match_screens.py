@@ -184,8 +184,9 @@ def screens():
 # "Emote" templates come with the guests.)
 def effects():
     files = {}
-    # The police car of the Detective's entrance, waiting off the left edge.
-    files["Siren"] = archetype("Siren", "untagged", (-900, -240), [sprite((96, 64), (1, 1, 1, 1), 7, "Siren", "Siren")])
+    # The police car of the Detective's entrance, waiting off the left edge; drawn
+    # above the guests but under the outro's black screen.
+    files["Siren"] = archetype("Siren", "untagged", (-900, -240), [sprite((96, 64), (1, 1, 1, 1), 2, "Siren", "Siren")])
     return files
 
 

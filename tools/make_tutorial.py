@@ -131,7 +131,7 @@ def panel_texts(k):
         ],
         "Walking": [
             "WALKING",
-            "Both of you: walk to the right, past the middle of the room.",
+            "Both of you: walk to the right, over to the jukebox's side of the room.",
             "Player 1: %s      Player 2: %s      Game pad: %s" % (
                 k.moves(1), k.moves(2), k.pad_moves()),
         ],

@@ -72,6 +72,25 @@ TEST_F(SpriteBatchTest, OpaqueRunsAreDrawnApartFromSeeThroughOnesWithTheSamePixe
   EXPECT_NEAR(halfway.g, 128, 1) << halfway;
 }
 
+// Plain sprites go out with the plainest program, tinted ones with the
+// tinting one; a scene fade hands both to the full program.
+TEST_F(SpriteBatchTest, PlainAndTintedRunsKeepTheirColoursWithAndWithoutAFade) {
+  const Math::Vec4 plain(1, 1, 1, 1);
+  for (float x : {-40.0f, 0.0f, 40.0f}) Add(10, x, 20, "blank", x == 0.0f ? kRed : plain);
+  for (float fade : {0.0f, 0.5f}) {
+    graphics().SetSceneFadeSource([fade] { return fade; });
+    Frame();
+    EXPECT_EQ(graphics().SpriteDrawCalls(), 3) << "plain, tinted, plain; fade " << fade;
+    const int lit = fade == 0.0f ? 255 : 128;
+    const Pixel white = ReadPixel(kCentreX + 40, kCentreY), red = ReadPixel(kCentreX, kCentreY);
+    EXPECT_NEAR(white.r, lit, 1) << white;
+    EXPECT_NEAR(white.g, lit, 1) << white;
+    EXPECT_NEAR(red.r, lit, 1) << red;
+    EXPECT_EQ(red.g, 0) << red;
+  }
+  graphics().SetSceneFadeSource(nullptr);
+}
+
 TEST_F(SpriteBatchTest, ASpriteOfAnotherMeshIsDrawnOnItsOwnInItsPlace) {
   Add(2, 0, 100, "blank", kRed);
   // The whole-screen mesh reaches twice as far as the unit quad.

@@ -14,6 +14,8 @@ namespace Framework {
 namespace {
 
 const char* const kDefault = "DEFAULT";
+// A texel-for-texel copy that turns the image upside down.
+const char* const kUpsideDown = "UPSIDE_DOWN";
 // The batches' lean programs: tinted quads, and quads at tint (1, 1, 1, 1).
 const char* const kLeanSprites[2] = {"SPRITE", "SPRITE_PLAIN"};
 const char* const kFontPath = "Resources/fonts/TCCB.ttf";
@@ -175,9 +177,11 @@ FrameBufferRecord GraphicsSystem::CreateFrameBuffer() {
   gl::BindFramebuffer(GL_FRAMEBUFFER, record.id);
   record.textureName = "FrameBuffer" + std::to_string(record.id);
   // Four channels, though only colour is kept: Mesa's software renderer
-  // blends into them far faster than into three.
-  const GLuint texture = textures->CreateTexture(record.textureName, viewportWidth, viewportHeight, 4, GL_RGBA8,
-                                                 GL_RGBA, nullptr, GL_REPEAT, GL_REPEAT, GL_NEAREST, GL_NEAREST);
+  // blends into them far faster than into three. Stored blue first, as the
+  // window is, so that copies between them can be plain memory copies (an
+  // unsized internal format lets the driver take the layout it is given).
+  const GLuint texture = textures->CreateTexture(record.textureName, viewportWidth, viewportHeight, 4, GL_RGBA,
+                                                 GL_BGRA, nullptr, GL_REPEAT, GL_REPEAT, GL_NEAREST, GL_NEAREST);
   gl::BindTexture(GL_TEXTURE_2D, 0);
   gl::FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
   if (gl::CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) {
@@ -326,19 +330,43 @@ bool GraphicsSystem::HandsImageOn(const std::string* shader) const {
 }
 
 void GraphicsSystem::CopyToWindow(const FrameBufferRecord& source) {
+  // The window keeps its top row first, the frame buffers their bottom row,
+  // so Mesa's software renderer copies across with a shaded draw, the cost
+  // of a whole effect pass. Turned over into the spare buffer first (a
+  // texel copy it does quickly), the image then reaches the window as a
+  // memory copy. The same pixels either way.
+  const bool turned = TurnUpsideDown(source, frameBuffers[1]);
   gl::BindFramebuffer(GL_FRAMEBUFFER, screenFramebuffer);
   // The copy overwrites every pixel of a window the viewport fills, so only
   // a window of another size needs clearing first.
   if (viewportWidth != windowWidth || viewportHeight != windowHeight) {
     gl::ClearBufferfv(GL_COLOR, 0, &clearColour.x);
   }
-  gl::BindFramebuffer(GL_READ_FRAMEBUFFER, source.id);
-  gl::BlitFramebuffer(0, 0, viewportWidth, viewportHeight, 0, 0, viewportWidth, viewportHeight, GL_COLOR_BUFFER_BIT,
+  gl::BindFramebuffer(GL_READ_FRAMEBUFFER, turned ? frameBuffers[1].id : source.id);
+  // A turned image is read from its last row back, which sets it upright.
+  const GLint firstRow = turned ? viewportHeight : 0;
+  const GLint endRow = turned ? 0 : viewportHeight;
+  gl::BlitFramebuffer(0, firstRow, viewportWidth, endRow, 0, 0, viewportWidth, viewportHeight, GL_COLOR_BUFFER_BIT,
                       GL_NEAREST);
   gl::BindFramebuffer(GL_FRAMEBUFFER, screenFramebuffer);
   gl::Enable(GL_BLEND);
   gl::PolygonMode(GL_FRONT_AND_BACK, GL_FILL);
   ++effectPassesDrawn;
+}
+
+bool GraphicsSystem::TurnUpsideDown(const FrameBufferRecord& source, const FrameBufferRecord& target) {
+  if (!turnBeforeCopy || target.id == 0 || !shaders.IsLoaded(kUpsideDown)) return false;
+  const std::shared_ptr<Mesh> screen = meshes.GetMesh("NDC");
+  if (!screen) return false;
+  gl::BindFramebuffer(GL_FRAMEBUFFER, target.id);
+  // Every texel is replaced as it is; blending would only cost time.
+  gl::Disable(GL_BLEND);
+  shaders.UseGuarded(kUpsideDown);
+  gl::BindVertexArray(screen->vao);
+  gl::BindTexture(GL_TEXTURE_2D, textures->GetTextureId(source.textureName));
+  gl::DrawArrays(GL_TRIANGLES, 0, 6);
+  gl::Enable(GL_BLEND);
+  return true;
 }
 
 void GraphicsSystem::DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader) {

@@ -125,6 +125,10 @@ class GraphicsSystem : public System {
   // False draws every batch with "DEFAULT" (to check that the lean sprite
   // programs change nothing).
   bool leanSprites = true;
+  // False copies the world image straight to the window when no effect is
+  // at work, instead of turning it over first (to check that turning it
+  // over changes nothing).
+  bool turnBeforeCopy = true;
 
  private:
   void CreateContext();
@@ -147,6 +151,9 @@ class GraphicsSystem : public System {
   // True when the effect would hand the world image on unchanged.
   bool HandsImageOn(const std::string* shader) const;
   void CopyToWindow(const FrameBufferRecord& source);
+  // Draws source upside down into target with "UPSIDE_DOWN"; false, and
+  // nothing drawn, without that shader or without the toggle.
+  bool TurnUpsideDown(const FrameBufferRecord& source, const FrameBufferRecord& target);
   void DrawFullScreenPass(const FrameBufferRecord& source, GLuint target, const std::string* shader);
   void DrawUIPass();
   void UploadModel(const Math::Matrix4& model);

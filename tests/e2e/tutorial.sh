@@ -12,22 +12,17 @@ SOURCE_ROOT="$2"
 source "$(dirname "$0")/game_session.bash"
 source "$(dirname "$0")/screen.bash"
 source "$(dirname "$0")/player_steps.bash"
+source "$(dirname "$0")/match_steps.bash"
 FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_tutorial_failure.png"
 
-# Button faces (tools/make_frontend_art.py), 12 pixels inside the left edge.
-PLAIN_FACE="62 38 72"
-FOCUS_FACE="104 66 118"
-face_is() { shows_colour -118 "$1" "$2"; }
-main_on_play() { face_is 60 "$FOCUS_FACE" && face_is -20 "$PLAIN_FACE"; }
-select_on_play() { face_is -180 "$FOCUS_FACE" && face_is -240 "$PLAIN_FACE"; }
-select_on_tutorial() { face_is -180 "$PLAIN_FACE" && face_is -240 "$FOCUS_FACE"; }
+select_on_tutorial() { plain 0 -180 && focused 0 -240; }
 
 # The count of the panel's gold text tells one panel from the next.
-panel_text() { pixels_of_kind -600 150 600 330 text; }
+tutorial_panel_text() { pixels_of_kind -600 150 600 330 text; }
 LAST_PANEL=0
 panel_changed() {
   local now
-  now="$(panel_text)"
+  now="$(tutorial_panel_text)"
   [ "$now" -gt 300 ] && [ $((now - LAST_PANEL)) -ne 0 ] && LAST_PANEL="$now"
 }
 next_panel() {
@@ -38,15 +33,7 @@ next_panel() {
 copy_resources
 start_game_with_window
 screen_watch_window
-xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-
-# Space held through the splash skips it and is used up there.
-sleep 1.5
-xdotool keydown space
-WAIT_TENTHS=60 wait_until main_on_play || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
-sleep 0.5
-xdotool keyup space
-sleep 1.5
+skip_splash_holding_space
 press_until space main_on_play select_on_play "Play opens the player select"
 tap a
 tap Right
@@ -55,7 +42,7 @@ tap space
 next_panel "the tutorial's first panel within 5 s of pressing Tutorial"
 sleep 1.2  # the scene's fade-in brightens the panel too
 screen_grab
-LAST_PANEL="$(panel_text)"
+LAST_PANEL="$(tutorial_panel_text)"
 for page in 1 2 3; do
   tap Return
   next_panel "Enter did not turn the intro's panel $page"

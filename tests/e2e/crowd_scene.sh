@@ -6,13 +6,7 @@
 # where the guests wander, but not on the wall above it; a termination signal
 # ends the game with status 0.
 # Usage: crowd_scene.sh <corvidale binary> <source root>
-set -euo pipefail
-BINARY="$(realpath "$1")"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
-source "$(dirname "$0")/screen.bash"
-source "$(dirname "$0")/player_steps.bash"
-FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_crowd_scene_failure.png"
+source "$(dirname "$0")/game_walk.bash" "$@"
 
 # Each guest is its own file: the look's archetype moved to its place.
 install_crowd() {

@@ -5,13 +5,7 @@
 # Back returns through each screen, which keeps the roles. Held A on the
 # Options panel's music slider makes SDL's disk audio output quieter.
 # Usage: front_end.sh <corvidale binary> <source root>
-set -euo pipefail
-BINARY="$(realpath "$1")"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
-source "$(dirname "$0")/screen.bash"
-source "$(dirname "$0")/player_steps.bash"
-FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_front_end_failure.png"
+source "$(dirname "$0")/game_walk.bash" "$@"
 
 # A button's face 12 pixels inside its left edge, clear of the label (260
 # wide; tools/make_frontend_art.py), and a marker's badge left of its text.

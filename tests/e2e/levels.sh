@@ -6,13 +6,7 @@
 # the roles kept, and the last level's pause panel quits with status 0.
 # With LEVEL_SHOTS=<folder> a screen shot of each level is kept there.
 # Usage: levels.sh <corvidale binary> <source root>
-set -euo pipefail
-BINARY="$(realpath "$1")"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
-source "$(dirname "$0")/screen.bash"
-source "$(dirname "$0")/player_steps.bash"
-FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_levels_failure.png"
+source "$(dirname "$0")/game_walk.bash" "$@"
 
 LEVELS=(level1_1 level1_2 level1_3 level2_1 level2_2 level2_3 level3_1 level3_2 level3_3)
 # Each level button's place on the level select, in the order "down" visits them.

@@ -9,14 +9,8 @@
 # there returns to the main menu. A failing step leaves its screen shot
 # beside the build.
 # Usage: match_detective_wins.sh <corvidale binary> <source root>
-set -euo pipefail
-BINARY="$(realpath "$1")"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
-source "$(dirname "$0")/screen.bash"
-source "$(dirname "$0")/player_steps.bash"
+source "$(dirname "$0")/game_walk.bash" "$@"
 source "$(dirname "$0")/match_steps.bash"
-FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_match_detective_wins_failure.png"
 
 start_match_by_key_path
 press_until Tab in_match paused "Tab pauses the match"

@@ -16,14 +16,8 @@
 # first panic strike lit), and Backspace from there returns to the main
 # menu. A failing step leaves its screen shot beside the build.
 # Usage: match_killer_wins.sh <corvidale binary> <source root>
-set -euo pipefail
-BINARY="$(realpath "$1")"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
-source "$(dirname "$0")/screen.bash"
-source "$(dirname "$0")/player_steps.bash"
+source "$(dirname "$0")/game_walk.bash" "$@"
 source "$(dirname "$0")/match_steps.bash"
-FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_match_killer_wins_failure.png"
 
 prepare_resources() {
   echo '<?xml version="1.0"?><K><kills_to_win int="2"/></K>' >"$WORK/Resources/killer_objective.xml"

@@ -7,13 +7,7 @@
 # thread, 0.7 to 0.9 with Mesa's eight on a machine loaded some 30 deep);
 # unpaced it takes whatever the machine gives it.
 # Usage: menu_idle_cpu.sh <corvidale binary> <source root>
-set -euo pipefail
-BINARY="$(realpath "$1")"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
-source "$(dirname "$0")/screen.bash"
-source "$(dirname "$0")/player_steps.bash"
-FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_menu_idle_cpu_failure.png"
+source "$(dirname "$0")/game_walk.bash" "$@"
 
 # The focused Play button's face, 12 pixels inside its left edge.
 FOCUS_FACE="104 66 118"

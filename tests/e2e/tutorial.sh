@@ -6,14 +6,8 @@
 # own keys until the walking panel gives way to the next one. On that panel,
 # which holds both players, Alt+F4 ends the game with status 0.
 # Usage: tutorial.sh <corvidale binary> <source root>
-set -euo pipefail
-BINARY="$(realpath "$1")"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
-source "$(dirname "$0")/screen.bash"
-source "$(dirname "$0")/player_steps.bash"
+source "$(dirname "$0")/game_walk.bash" "$@"
 source "$(dirname "$0")/match_steps.bash"
-FAILURE_SHOT="$(cd "$(dirname "$BINARY")/.." && pwd)/e2e_tutorial_failure.png"
 
 select_on_tutorial() { plain 0 -180 && focused 0 -240; }
 

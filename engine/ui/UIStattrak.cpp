@@ -96,7 +96,10 @@ void UIStattrak::ShowIcons() {
     icon.position = at;
     at += imageOffset;
     if (i < value) {
-      icon.currentAnimSet = imagestateActive;  // the frame keeps running
+      // A lit icon keeps its frame running; one lit straight from its
+      // shake starts the lit look afresh, since the shake's frame may lie
+      // beyond the lit look's frames.
+      icon.PlayAnimation(imagestateActive);
     } else if (i == value && panicking) {
       icon.shake = true;
       icon.PlayAnimation(kShakeAnimation);

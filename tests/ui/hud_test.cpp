@@ -115,6 +115,15 @@ TEST_F(StattrakTest, IconsFollowTheValueAndShakeWhilePanicking) {
   display->UpdateUI(0.0f);
   EXPECT_EQ(Looks(*display), "ASI");
   EXPECT_FLOAT_EQ(display->icons[1]->frameDelay, 0.1f);
+  // The strike lights the shaking icon half-way through its shake: the lit
+  // look (one frame in the shipped art) starts from its first frame.
+  display->icons[1]->frame = 1;
+  strikes = 2;
+  display->UpdateUI(0.0f);
+  EXPECT_EQ(Looks(*display), "AAS");
+  EXPECT_EQ(display->icons[1]->frame, 0u);
+  strikes = 1;
+  display->UpdateUI(0.0f);
   strikes = 0;
   display->UpdateUI(0.0f);
   EXPECT_EQ(Looks(*display), "SII");

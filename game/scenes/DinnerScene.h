@@ -86,6 +86,7 @@ class DinnerScene : public Framework::VScene {
   void FinishOutro();
   // Axis-aligned, at the Detective's walking speed, from one player to the other.
   Math::Vec3 OutroVelocity(const Framework::GameObject& from, const Framework::GameObject& to) const;
+  Math::Vec3 CameraGoal(const Math::Vec3& arrest, float eyeHeight) const;
   bool OutroKeyPressed() const;
 
   Framework::GameObject* Find(const char* objectName) const { return FindObject(objectName); }

@@ -1,4 +1,5 @@
 // The end of a match: the outro that shows who won, then the winner's panel.
+#include <algorithm>
 #include <cmath>
 #include <iostream>
 
@@ -8,6 +9,7 @@
 #include "engine/core/SceneManager.h"
 #include "engine/core/Transform.h"
 #include "engine/graphics/Camera.h"
+#include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/AABB.h"
 #include "engine/physics/Moveable.h"
@@ -22,6 +24,9 @@ namespace {
 // The players stand above the black screen while the room fades away.
 constexpr int kOutroLayer = 8;
 constexpr float kPanelDropHeight = 500.0f;
+// A room without a floor object: the window's 1280 x 720 around the origin.
+constexpr float kRoomHalfWidth = 640.0f;
+constexpr float kRoomHalfHeight = 360.0f;
 
 Math::Vec3& PositionOf(GameObject& object) { return object.GetTransform().position; }
 
@@ -41,6 +46,15 @@ void TakeOutOfPlay(GameObject* object, bool& inputEnabled) {
 }
 
 void Queue(std::unique_ptr<Framework::Event> event) { Framework::GetEventSystem().AddEvent(std::move(event)); }
+
+// Where a view of viewSize may look along one axis without showing past a
+// room that spans roomCentre +- roomHalf; a view as big as the room stays
+// on its centre. An unknown view size counts as the room's.
+float WithinRoom(float at, float roomCentre, float roomHalf, int viewSize) {
+  const float viewHalf = viewSize > 0 ? static_cast<float>(viewSize) / 2.0f : roomHalf;
+  const float slack = std::max(0.0f, roomHalf - viewHalf);
+  return std::clamp(at, roomCentre - slack, roomCentre + slack);
+}
 
 }  // namespace
 
@@ -100,7 +114,7 @@ void DinnerScene::StartDetectiveOutro() {
     // The eye keeps its height: looking from the target's own depth has no
     // direction and would fill the view with NaN.
     const Framework::Camera& camera = Framework::GetCamera();
-    const Math::Vec3 to(PositionOf(*detective).x, PositionOf(*detective).y, camera.position.z);
+    const Math::Vec3 to = CameraGoal(PositionOf(*detective), camera.position.z);
     cameraTween = Utility::LerpStartEnd<Math::Vec3>(camera.position, to, Utility::Linear, outroDuration);
     cameraTween.done = false;
     DisableBox(detective);
@@ -111,6 +125,21 @@ void DinnerScene::StartDetectiveOutro() {
   }
   Queue(Framework::MakeTimedEvent(4.0f, 0.0f, [this] { PrepareWinPanels(); }));
   Queue(Framework::MakeTimedEvent(2.0f, 0.0f, [this] { FinishOutro(); }));
+}
+
+// The camera heads for the arrest but stops where the view would leave the
+// room (the floor): past its walls there is only the void.
+Math::Vec3 DinnerScene::CameraGoal(const Math::Vec3& arrest, float eyeHeight) const {
+  Math::Vec2 centre(0.0f, 0.0f), half(kRoomHalfWidth, kRoomHalfHeight);
+  if (GameObject* floor = Find("Floor")) {
+    if (auto* look = floor->GetComponent<Framework::Sprite>()) {
+      centre = look->WorldPosition();
+      half = Math::Vec2(std::fabs(look->size.x) / 2.0f, std::fabs(look->size.y) / 2.0f);
+    }
+  }
+  const Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  return Math::Vec3(WithinRoom(arrest.x, centre.x, half.x, graphics.viewportWidth),
+                    WithinRoom(arrest.y, centre.y, half.y, graphics.viewportHeight), eyeHeight);
 }
 
 // The Detective falls where it stands, in the Killer's explosion.
@@ -153,7 +182,8 @@ void DinnerScene::DetectiveOutroStep(float dt) {
   if (!cameraTween.IsDone()) {
     cameraTween.Update(dt);
     Framework::Camera& camera = Framework::GetCamera();
-    camera.position = cameraTween.GetValue();
+    // The finishing frame would carry the camera past its goal, and so past the walls.
+    camera.position = cameraTween.IsDone() ? cameraTween.end : cameraTween.GetValue();
     camera.target = Math::Vec3(camera.position.x, camera.position.y, 0.0f);
   }
   if (fadeActive || waitingForCue) return;

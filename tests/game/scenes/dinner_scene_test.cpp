@@ -125,11 +125,21 @@ TEST_F(DinnerSceneTest, AnArrestEndsTheMatchForTheDetectiveAndItsPanelLeadsToThe
   world.Tap("TAB");
   EXPECT_FALSE(Framework::GetEngine().paused);
   EXPECT_EQ(X("Player2"), killerAt) << "no guest to swap with";
+  // The arrest at the bottom-left wall, seen through a view smaller than
+  // the room: the camera heads there but stops where the view meets the walls.
+  Framework::GetSceneManager().FindObject("Player1")->GetTransform().position = Math::Vec3(-590, -300, 0);
+  Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  const int window[] = {graphics.viewportWidth, graphics.viewportHeight};
+  graphics.viewportWidth = 960;
+  graphics.viewportHeight = 540;
   TheKiller()->alive = false;
   world.Run(3.5f);
+  graphics.viewportWidth = window[0];
+  graphics.viewportHeight = window[1];
   const Framework::Camera& camera = Framework::GetCamera();
   EXPECT_FLOAT_EQ(camera.position.z, 1.0f) << "the eye never reaches the plane it looks at";
-  EXPECT_NEAR(camera.position.x, X("Player1"), 200.0f);
+  EXPECT_FLOAT_EQ(camera.position.x, -160.0f) << "the view's left edge on the room's left wall";
+  EXPECT_FLOAT_EQ(camera.position.y, -90.0f) << "the view's bottom edge on the room's bottom wall";
   PlayToPanel();
   EXPECT_TRUE(PanelOn("DWinPanel") && !PanelOn("KWinPanel"));
   world.Hold("TAB");

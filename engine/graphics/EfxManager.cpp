@@ -1,6 +1,7 @@
 #include "engine/graphics/EfxManager.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "engine/core/Engine.h"
 #include "engine/core/GameObject.h"
@@ -41,7 +42,15 @@ void EfxObject::Attach(Transform* followed, const Math::Vec3& where) {
   target = GetFactory().GetHandle(followed->GetOwner());
   following = !target.expired();
   offset = where;
-  object->GetTransform().position = followed->position + offset;
+  object->GetTransform().position = Placed(followed->position + offset);
+}
+
+Math::Vec3 EfxObject::Placed(Math::Vec3 at) const {
+  if (sprite == nullptr) return at;
+  const float top = at.y + sprite->position.y + std::fabs(sprite->size.y) / 2.0f;
+  const float ceiling = EfxManager::Instance().ceiling;
+  if (top > ceiling) at.y -= top - ceiling;
+  return at;
 }
 
 void EfxObject::Stop() {
@@ -53,7 +62,7 @@ void EfxObject::Stop() {
 
 void EfxObject::Show(const Math::Vec3& position, float duration, const std::string& animation) {
   if (!HasObject()) return;
-  object->GetTransform().position = position;
+  object->GetTransform().position = Placed(position);
   ClearTarget();
   if (sprite && !animation.empty()) sprite->PlayAnimation(animation);
   playing = true;
@@ -70,7 +79,7 @@ void EfxObject::Tick(float dt) {
       // The target is gone: stay where it was last seen.
       following = false;
     } else {
-      object->GetTransform().position = followed->GetTransform().position + offset;
+      object->GetTransform().position = Placed(followed->GetTransform().position + offset);
     }
   }
   if (remaining <= 0.0f) {
@@ -93,6 +102,7 @@ void EfxManager::Add(const std::string& name, GameObject* object) {
 void EfxManager::Clear() {
   prototypes.clear();
   pools.clear();
+  ceiling = std::numeric_limits<float>::infinity();
 }
 
 void EfxManager::LoadSceneEffects() {

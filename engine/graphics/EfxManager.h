@@ -3,6 +3,7 @@
 // "efx"-tagged objects serve as prototypes; playing an effect shows an
 // idle copy (cloned on demand) at a place for a while, optionally
 // following another object.
+#include <limits>
 #include <map>
 #include <memory>
 #include <string>
@@ -35,6 +36,9 @@ class EfxObject {
   // False once the carrying object has been destroyed; object and sprite
   // are then null.
   bool HasObject();
+  // Where the effect shows when asked for `at`: lowered so that its top
+  // stays under the manager's ceiling.
+  Math::Vec3 Placed(Math::Vec3 at) const;
 
   std::string name;
   GameObject* object;
@@ -72,6 +76,11 @@ class EfxManager {
   void Update();
 
   const std::map<std::string, std::vector<std::shared_ptr<EfxObject>>>& Pools() const { return pools; }
+
+  // The highest y an effect's top may reach: a scene whose top edge is
+  // covered (a HUD bar) sets it, so that bubbles over people standing at
+  // the top stay in sight. A scene change lifts it again.
+  float ceiling = std::numeric_limits<float>::infinity();
 
  private:
   EfxManager() = default;

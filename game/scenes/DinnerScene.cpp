@@ -1,5 +1,6 @@
 #include "game/scenes/DinnerScene.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "engine/core/InputManager.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/Transform.h"
+#include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/platform/Platform.h"
@@ -97,8 +99,19 @@ void DinnerScene::Initialize() {
   BindIntro();
   Framework::GetInputManager().mouseInUse = false;
   PrepareDetectiveHud();
+  KeepEffectsUnderHudBar();
   SelectPostEffect();
   panelDrop = Utility::LerpStartEnd<Math::Vec3>(Math::Vec3(0, 500, 0), Math::Vec3(0, 0, 0), Utility::BounceOut, 2.0f);
+}
+
+// Bubbles and panic marks over people at the top wall would be cut off by
+// the bar along the top: they stay under its lower edge.
+void DinnerScene::KeepEffectsUnderHudBar() {
+  GameObject* bar = Find("HudBar");
+  const auto* image = bar ? bar->GetComponent<Framework::UIImage>() : nullptr;
+  if (!image) return;
+  const float lowerEdge = bar->GetTransform().position.y + image->position.y - std::fabs(image->size.y) / 2.0f;
+  Framework::EfxManager::Instance().ceiling = lowerEdge;
 }
 
 void DinnerScene::BindDetective() {

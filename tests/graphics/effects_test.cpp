@@ -115,6 +115,22 @@ TEST_F(EffectsTest, NothingCountsDownOrFollowsWhilePaused) {
   EXPECT_FLOAT_EQ(mark->object->GetTransform().position.y, 50.0f);
 }
 
+TEST_F(EffectsTest, EffectsStayUnderTheCeilingUntilTheSceneChanges) {
+  GameObject* guest = scene.FindObject("Guest");
+  manager().ceiling = 100.0f;
+  // The emote is 10 high: shown or following, its top never passes 100.
+  auto shown = manager().Play("Emote", Math::Vec3(0, 120, 0), 1.0f, "").lock();
+  EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
+  shown->Attach(&guest->GetTransform(), Math::Vec3(0, 50, 0));
+  EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 50.0f) << "room enough above the guest";
+  guest->GetTransform().position = Math::Vec3(30, 80, 0);
+  manager().Update();
+  EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, 30.0f);
+  EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
+  manager().Clear();
+  EXPECT_EQ(manager().ceiling, std::numeric_limits<float>::infinity());
+}
+
 TEST_F(EffectsTest, ADestroyedTargetIsLeftBehindSafely) {
   GameObject* guest = scene.FindObject("Guest");
   guest->GetTransform().position = Math::Vec3(7, 8, 0);

@@ -9,6 +9,7 @@
 #include "engine/core/SceneManager.h"
 #include "engine/core/Transform.h"
 #include "engine/graphics/Camera.h"
+#include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/ui/UIImage.h"
@@ -146,6 +147,20 @@ TEST_F(DinnerSceneTest, AnArrestEndsTheMatchForTheDetectiveAndItsPanelLeadsToThe
   world.Frame();
   scene->Draw();  // the frame loop's draw step reads the key the outro left alone
   EXPECT_EQ(Framework::GetSceneManager().NextSceneName(), "mainmenu");
+}
+
+TEST_F(DinnerSceneTest, MarksOverGuestsAtTheTopWallStayUnderTheHudBar) {
+  world.Spawn("HudBar", {0, 330, 0});
+  world.Spawn("Panic", {50000, 0, 0});
+  NPC& guest = world.Spawn<NPC>("Guest_NPCMale1", {300, 260, 0});
+  Build(0);
+  guest.GetOwnerTransform()->position = Math::Vec3(300, 260, 0);
+  guest.Panic(5.0f);
+  world.Frame();
+  const std::shared_ptr<Framework::EfxObject> mark = guest.emote.lock();
+  ASSERT_TRUE(mark && mark->Follows(guest.GetOwner()));
+  const float top = mark->object->GetTransform().position.y + mark->sprite->size.y / 2.0f;
+  EXPECT_FLOAT_EQ(top, 298.0f) << "as high as the bar's lower edge allows";
 }
 
 TEST_F(DinnerSceneTest, RestartReloadsAndAMatchWithoutScreensStillEnds) {

@@ -222,7 +222,11 @@ void DinnerScene::AdvanceOutroFade(float dt) {
     const std::string owner = sprite->GetOwner() ? sprite->GetOwner()->GetName() : "";
     if (owner != "DWinPanel" && owner != "KWinPanel" && owner != "UIMouse") sprite->colour.a = 1.0f - value;
   }
-  if (fade.IsDone()) fadeActive = false;
+  if (!fade.IsDone()) return;
+  fadeActive = false;
+  // The bar's words are drawn over every layer, so they would stay on the
+  // black screen after the bar itself has faded away.
+  Framework::GetUISystem().SetMenuEnabled("hud", false);
 }
 
 // Pause is refused once the match has ended; the outro is tested first so

@@ -119,6 +119,7 @@ TEST_F(DinnerSceneTest, StrikesAtTheChancesWinForTheKillerEvenInTheFrameOfAnArre
 }
 
 TEST_F(DinnerSceneTest, AnArrestEndsTheMatchForTheDetectiveAndItsPanelLeadsToTheMenu) {
+  world.Spawn("HudBar", {0, 330, 0});
   Build(0);
   const float killerAt = X("Player2");
   world.Tap("TAB");
@@ -143,6 +144,7 @@ TEST_F(DinnerSceneTest, AnArrestEndsTheMatchForTheDetectiveAndItsPanelLeadsToThe
   EXPECT_FLOAT_EQ(camera.position.y, -90.0f) << "the view's bottom edge on the room's bottom wall";
   PlayToPanel();
   EXPECT_TRUE(PanelOn("DWinPanel") && !PanelOn("KWinPanel"));
+  EXPECT_FALSE(PanelOn("HudBar")) << "the bar's words faded out with the room";
   world.Hold("TAB");
   world.Frame();
   scene->Draw();  // the frame loop's draw step reads the key the outro left alone

@@ -1,13 +1,12 @@
 #include "game/guests/states/FSM_IDLE.h"
 
-#include "engine/graphics/Sprite.h"
 #include "engine/physics/Moveable.h"
 #include "game/GameRandom.h"
 #include "game/guests/NPC.h"
 
 void FSM_IDLE::Enter() {
-  if (owner->sprite) owner->sprite->PlayAnimation("Idle");
-  // The stored target doubles as the facing direction.
+  // The stored target doubles as the facing direction; with none yet the
+  // guest keeps the look it has (a bare "Idle" is no animation of a look).
   Face(wanderTarget, "Idle");
   switch (RandomIndex(4)) {
     case 0:

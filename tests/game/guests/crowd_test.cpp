@@ -6,11 +6,13 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <vector>
 
 #include "engine/audio/AudioManager.h"
 #include "engine/core/SceneManager.h"
 #include "engine/graphics/EfxManager.h"
+#include "engine/graphics/ListFiles.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/MapperFF.h"
@@ -54,6 +56,10 @@ TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
   props[0]->Sabotage();
   props[1]->Sabotage();
 
+  std::map<std::string, std::set<std::string>> animations;  // per look, from the shipped texture list
+  for (const auto& entry : Framework::ReadTextureList("Resources/texture.xml")) {
+    for (const auto& record : entry.animations) animations[entry.name].insert(record.name);
+  }
   std::map<NPC*, int> poisonedAt;  // frame of the POISONED entry, while it lasts
   int deaths = 0, panics = 0, poisonDeaths = 0;
   for (int frame = 0; frame < 120 * 60; ++frame) {
@@ -64,6 +70,9 @@ TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
       const Math::Vec3& at = guest->GetOwnerTransform()->position;
       ASSERT_TRUE(Finite(at) && Finite(guest->body->velocity)) << "frame " << frame;
       ASSERT_TRUE(!guest->alive || GetMapperFF().IsWalkable(at.x, at.y)) << at.x << "," << at.y;
+      // A name the look lacks would show another animation of it instead.
+      ASSERT_EQ(animations[guest->sprite->textureID].count(guest->sprite->currentAnimSet), 1u)
+          << guest->sprite->textureID << " " << guest->sprite->currentAnimSet << ", frame " << frame;
       deaths += guest->alive ? 0 : 1;
       entered += static_cast<FSM_PANIC*>(guest->StateAt(NPC::kPanic))->countedAsSource ? 1 : 0;
       const bool poisoned = guest->currentState == NPC::kPoisoned && guest->StateAt(NPC::kPoisoned)->entered;

@@ -54,6 +54,13 @@ class DataNames {
 
   const std::vector<std::string>& Problems() const { return problems_; }
 
+  bool HasAnimation(const std::string& texture, const std::string& animation) const {
+    const auto entry = entries_.find(texture);
+    if (entry == entries_.end()) return false;
+    const auto& records = entry->second.animations;
+    return std::any_of(records.begin(), records.end(), [&](const auto& record) { return record.name == animation; });
+  }
+
   void CheckTexture(const std::string& where, const std::string& texture, const std::string& animation = "") {
     const auto entry = entries_.find(texture);
     if (entry == entries_.end()) {
@@ -286,6 +293,40 @@ TEST(ArchetypeNames, TheArtHasEveryLookTheGameAsksFor) {
   }
   for (const char* prop : {"Jukebox", "PoolTable", "Piano"}) data.CheckTexture("prop", prop, "Broken");
   EXPECT_TRUE(data.Problems().empty()) << Listed(data.Problems());
+}
+
+// The moves the characters' code plays (a character turns a move into
+// move + "Left"/"Up"/"Down", "Death" alone): each must be a whole set of
+// every guest look (the Killer wears one) or of the Detective's, or the
+// sprite falls back to another animation, whose frames its counter overruns.
+TEST(ArchetypeNames, EveryMoveTheCharactersPlayIsInTheirLooks) {
+  static const std::regex kCall(R"re(\b(?:PlayAnimation|Face)\(([^;"]*,[^;]*)\);|\bcurrentAnimation\s*=([^;]*);)re");
+  static const std::regex kName(R"re("([A-Z][A-Za-z]*)")re");
+  DataNames data(kSourceRoot);
+  const auto complete = [&](const std::vector<std::string>& looks, const std::string& move) {
+    return std::all_of(looks.begin(), looks.end(), [&](const std::string& look) {
+      if (move == "Death") return data.HasAnimation(look, move);
+      return data.HasAnimation(look, move + "Left") && data.HasAnimation(look, move + "Up") &&
+             data.HasAnimation(look, move + "Down");
+    });
+  };
+  std::set<std::string> moves;
+  std::vector<std::string> missing;
+  for (const auto& item : fs::recursive_directory_iterator(kSourceRoot / "game")) {
+    const std::string text = TestSupport::ReadFile(item.path());
+    for (std::sregex_iterator call(text.begin(), text.end(), kCall), end; call != end; ++call) {
+      const std::string arguments = (*call)[1].str() + (*call)[2].str();
+      for (std::sregex_iterator name(arguments.begin(), arguments.end(), kName); name != end; ++name) {
+        const std::string move = (*name)[1];
+        moves.insert(move);
+        if (!complete({"NPCMale1", "NPCMale2", "NPCFemale1"}, move) && !complete({"Detective"}, move)) {
+          missing.push_back(item.path().string() + ": " + move);
+        }
+      }
+    }
+  }
+  EXPECT_GE(moves.size(), 8u) << "the scan found the calls: Idle Walk Run Eat Dance Punch Arrest Death";
+  EXPECT_TRUE(missing.empty()) << Listed(missing);
 }
 
 // A small Resources/ whose every name is wrong in one place.

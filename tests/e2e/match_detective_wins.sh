@@ -25,4 +25,5 @@ hold Left 17
 tap q
 WAIT_TENTHS=250 wait_until detective_panel || fail_with_shot "the arrest did not end on the Detective's panel"
 press_until Tab detective_panel back_in_menu "Tab leaves the winner's panel for the main menu"
+! grep -q "Accessing vector out of bounds" "$WORK/game.log" || fail "a sprite showed a frame its animation does not have"
 echo "PASS: key path into level1_1; Tab pauses and resumes; the arrest shows the Detective's panel; Tab returns to the main menu"

@@ -57,7 +57,7 @@ void Physics::SyncTransforms() {
 void Physics::EnforceWalkability() {
   const MapperFF& grid = GetMapperFF();
   for (Body* body : bodies) {
-    const Shape* shape = body->GetComponent<Shape>();
+    const Shape* shape = body->shape;
     if (!shape || !shape->enabled) continue;
     if (grid.IsWalkable(body->mPosition.x, body->mPosition.y)) continue;
     body->mPosition = body->prevPosition;

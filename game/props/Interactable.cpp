@@ -6,6 +6,7 @@
 #include "engine/core/Engine.h"
 #include "engine/core/GameObject.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/physics/AABB.h"
 #include "game/GameRandom.h"
 #include "game/characters/Character.h"
 #include "game/props/InteractionManager.h"
@@ -23,6 +24,7 @@ void Interactable::Update() {
 void Interactable::Start() {
   GetInteractionManager().Register(this);
   sprite = GetComponent<Framework::Sprite>();
+  box = GetComponent<Framework::AABB>();
   OnStart();
 }
 

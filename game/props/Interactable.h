@@ -8,6 +8,7 @@
 #include "game/props/UseResult.h"
 
 namespace Framework {
+class AABB;
 class Sprite;
 }
 class User;
@@ -65,4 +66,6 @@ class Interactable : public Scriptable {
   int maxUsers = 1;
   std::map<User*, UseRecord> users;
   Framework::Sprite* sprite = nullptr;
+  // Found at Start, for the reach check of every use.
+  const Framework::AABB* box = nullptr;
 };

@@ -14,9 +14,9 @@ float PlanarLength(const Math::Vec3& v) { return Math::Length(Math::Vec2(v.x, v.
 
 }  // namespace
 
-Math::Vec3 ReferencePoint(const Framework::GameObject& object) {
+Math::Vec3 ReferencePoint(const Framework::GameObject& object, const Framework::AABB* box) {
   Math::Vec3 point = object.GetTransform().position;
-  if (const auto* box = object.GetComponent<Framework::AABB>()) point += box->GetCenter();
+  if (box) point += box->GetCenter();
   return point;
 }
 
@@ -24,18 +24,17 @@ float DistanceToProp(const User& user, const Interactable& prop) {
   const Framework::GameObject* userObject = user.GetOwner();
   const Framework::GameObject* propObject = prop.GetOwner();
   if (!userObject || !propObject) return -1.0f;
-  const Math::Vec3 u = ReferencePoint(*userObject);
-  const Math::Vec3 p = ReferencePoint(*propObject);
+  const Math::Vec3 u = ReferencePoint(*userObject, user.box);
+  const Math::Vec3 p = ReferencePoint(*propObject, prop.box);
   Math::Vec3 v = u - p;
   v.z = 0.0f;
-  if (const auto* box = propObject->GetComponent<Framework::AABB>()) return PlanarLength(box->ClosestPoint(v) - v);
+  if (prop.box) return PlanarLength(prop.box->ClosestPoint(v) - v);
   return PlanarLength(u - p);
 }
 
 float RangeOf(const User& user) {
-  const auto* person = user.GetComponent<Character>();
   // The Detective reaches as far as anyone without a range of their own.
-  if (person && person->kind != Character::kDetective) return person->interactionRange;
+  if (user.person && user.person->kind != Character::kDetective) return user.person->interactionRange;
   return Character::kDefaultInteractionRange;
 }
 

@@ -4,6 +4,7 @@
 #include "engine/core/Vector.h"
 
 namespace Framework {
+class AABB;
 class GameObject;
 }
 class Interactable;
@@ -12,7 +13,7 @@ class User;
 namespace Reach {
 
 // The object's position plus the centre of its box, when it has one.
-Math::Vec3 ReferencePoint(const Framework::GameObject& object);
+Math::Vec3 ReferencePoint(const Framework::GameObject& object, const Framework::AABB* box);
 // The distance from the user to the nearest point of the prop's box (to the
 // prop's reference point when it has no box).
 float DistanceToProp(const User& user, const Interactable& prop);

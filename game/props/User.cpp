@@ -1,6 +1,9 @@
 #include "game/props/User.h"
 
+#include "engine/core/GameObject.h"
 #include "engine/core/XMLSerializer.h"
+#include "engine/physics/AABB.h"
+#include "game/characters/Character.h"
 
 void User::Serialize(Framework::XMLSerializer& serializer) {
   TiXmlElement* parent = serializer.GetCursor();
@@ -23,4 +26,9 @@ Framework::GameComponent* User::Clone(Framework::GameObject* newOwner) {
   auto* copy = new User(newOwner);
   copy->names = names;
   return copy;
+}
+
+void User::Initialize() {
+  box = GetComponent<Framework::AABB>();
+  person = GetComponent<Character>();
 }

@@ -4,6 +4,11 @@
 
 #include "engine/core/GameComponent.h"
 
+class Character;
+namespace Framework {
+class AABB;
+}
+
 // What a person may use: a prop lists the names it requires, and a person
 // can use it only when it holds all of them. Archetype form: one "string"
 // entry per name, "p0", "p1", ...
@@ -16,8 +21,13 @@ class User : public Framework::GameComponent {
   void Deserialize(Framework::XMLSerializer& serializer) override;
   std::string GetTypeName() override { return "User"; }
   Framework::GameComponent* Clone(Framework::GameObject* newOwner) override;
+  // Finds the person's box and character once: the reach check asks for
+  // them on every use of a prop, by every guest, every frame.
+  void Initialize() override;
 
   bool Holds(const std::string& name) const { return names.count(name) > 0; }
 
   std::set<std::string> names;
+  const Framework::AABB* box = nullptr;
+  const Character* person = nullptr;
 };

@@ -35,18 +35,6 @@ panel_text() { [ "$(pixels_of_kind -330 -90 430 100 text)" -gt 300 ]; }
 detective_panel() { panel_up && ! shows_colour -158 -45 "$STRIKE_RED" && panel_text; }
 back_in_menu() { main_on_play; }
 
-# Space held through the splash skips it and is used up there: the main
-# menu opens on Play without pressing it.
-skip_splash_holding_space() {
-  xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-  sleep 1.5
-  xdotool keydown space
-  WAIT_TENTHS=60 wait_until main_on_play || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
-  sleep 0.5
-  xdotool keyup space
-  sleep 1.5
-}
-
 # The seeded game through the product's key path: Space skips the splash,
 # Space presses Play, A makes player 1 the Detective and Right makes player
 # 2 the Killer, Space presses Play, Space presses level1_1's button. The
@@ -57,7 +45,7 @@ start_match_by_key_path() {
   export CORVIDALE_SEED="${CORVIDALE_SEED:-11}"
   start_game_with_window
   screen_watch_window
-  skip_splash_holding_space
+  skip_splash_holding_space main_on_play
   press_until space main_on_play select_on_play "Space presses Play"
   press_until a select_on_play detective_p1 "A makes player 1 the Detective"
   press_until Right detective_p1 roles_taken "Right makes player 2 the Killer"

@@ -27,7 +27,7 @@ next_panel() {
 copy_resources
 start_game_with_window
 screen_watch_window
-skip_splash_holding_space
+skip_splash_holding_space main_on_play
 press_until space main_on_play select_on_play "Play opens the player select"
 tap a
 tap Right

@@ -19,6 +19,15 @@
 
 namespace TestSupport {
 
+void WireGame(Framework::SceneManager& scenes) {
+  scenes.Shutdown();
+  Framework::WireEngine();
+  Framework::GetFactory().Initialize();
+  RegisterGameComponents(Framework::GetFactory());
+  scenes.Initialize();
+  InstallGameSceneSteps(scenes);
+}
+
 MatchWorld::MatchWorld(unsigned seed, Framework::VScene* scene) : cwd(temp.Path()) {
   Platform::SeedRandom(seed);
   temp.Write("Resources/BinaryCollision.txt", GridText(64, 36));
@@ -26,12 +35,7 @@ MatchWorld::MatchWorld(unsigned seed, Framework::VScene* scene) : cwd(temp.Path(
   Framework::GetGraphicsSystem().windowWidth = 1280;
   Framework::GetGraphicsSystem().windowHeight = 720;
   Framework::SceneManager& scenes = Framework::GetSceneManager();
-  scenes.Shutdown();
-  Framework::WireEngine();
-  Framework::GetFactory().Initialize();
-  RegisterGameComponents(Framework::GetFactory());
-  scenes.Initialize();
-  InstallGameSceneSteps(scenes);
+  WireGame(scenes);
   Framework::GetEngine().paused = false;
   scenes.AddScene(scene ? scene : new Framework::DefaultScene, "dinner");
   scenes.ChangeScene("dinner");

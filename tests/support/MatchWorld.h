@@ -10,7 +10,15 @@
 #include "engine/core/VScene.h"
 #include "support/TestSupport.h"
 
+namespace Framework {
+class SceneManager;
+}
+
 namespace TestSupport {
+
+// The game on a fresh scene manager, as at start-up: the engine's wiring,
+// the factory with the game's components, and the game's scene-switch steps.
+void WireGame(Framework::SceneManager& scenes);
 
 class MatchWorld {
  public:

@@ -42,6 +42,7 @@
 #include "game/props/Reach.h"
 #include "game/scenes/DinnerScene.h"
 #include "support/InputTestSupport.h"
+#include "support/MatchWorld.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -94,12 +95,7 @@ class MatchBalance : public TestSupport::InputFixture {
     Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
     graphics.windowWidth = 1280;
     graphics.windowHeight = 720;
-    scenes.Shutdown();
-    Framework::WireEngine();
-    Framework::GetFactory().Initialize();
-    RegisterGameComponents(Framework::GetFactory());
-    scenes.Initialize();
-    InstallGameSceneSteps(scenes);
+    TestSupport::WireGame(scenes);
     for (const std::string& level : kLevels) scenes.AddScene(new DinnerScene, level);
     backend->SetActive(true);
     detectiveController = 1;

@@ -25,6 +25,7 @@
 #include "game/match/Roles.h"
 #include "game/scenes/TutorialScene.h"
 #include "support/InputTestSupport.h"
+#include "support/MatchWorld.h"
 #include "support/TestSupport.h"
 
 namespace {
@@ -43,12 +44,7 @@ class TutorialWalk : public testing::TestWithParam<int> {
     Framework::GetGraphicsSystem().windowHeight = 720;
     TestSupport::ResetInput(CORVIDALE_SOURCE_ROOT);
     auto& scenes = Framework::GetSceneManager();
-    scenes.Shutdown();
-    Framework::WireEngine();
-    Framework::GetFactory().Initialize();
-    RegisterGameComponents(Framework::GetFactory());
-    scenes.Initialize();
-    InstallGameSceneSteps(scenes);
+    TestSupport::WireGame(scenes);
     detectiveController = cop = GetParam();
     killerController = crook = 3 - cop;
     scenes.AddScene(scene = new TutorialScene, "tutorial");

@@ -76,7 +76,7 @@ TEST(NoEffectsTest, MissingResourceFilesDoNotCrash) {
         GraphicsSystem::QueueText("text without a font", 0, 0, 1.0f, Math::Vec4(1, 1, 1, 1));
         ExerciseEffects();
         Framework::GetGraphicsSystem().Shutdown();
-        std::exit(0);
+        TestSupport::ExitClosingContext(0);
       },
       ::testing::ExitedWithCode(0), "Failed to load font");
 }

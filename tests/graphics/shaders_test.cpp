@@ -139,7 +139,7 @@ class ShaderCompileTest : public ::testing::Test {
       std::exit(3);
     }
     library.LoadAll();
-    std::exit(library.IsLoaded("DEFAULT") ? 0 : 2);
+    TestSupport::ExitClosingContext(library.IsLoaded("DEFAULT") ? 0 : 2);
   }
 };
 
@@ -165,7 +165,7 @@ TEST_F(ShaderCompileTest, UnreadableSourceIsReportedAndFails) {
         library.SetEntries({{"DEFAULT", "/nonexistent/s.frag", "/nonexistent/s.vert"}});
         if (!TestSupport::OpenGLContextOnly(64, 64)) std::exit(3);
         library.LoadAll();
-        std::exit(0);
+        TestSupport::ExitClosingContext(0);
       },
       ::testing::ExitedWithCode(1), "Cannot read shader source /nonexistent/s.vert");
 }

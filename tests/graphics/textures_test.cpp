@@ -226,7 +226,7 @@ TEST_F(GLResourceTest, UnreadableImageExitsWithOne) {
       {
         TestSupport::OpenGLContextOnly(64, 64);
         TextureFactory::Instance().LoadTexture("bad", path, {});
-        std::exit(0);
+        TestSupport::ExitClosingContext(0);
       },
       ::testing::ExitedWithCode(1), "Reading .*/bad.png failed.");
 }

@@ -38,6 +38,11 @@ bool OpenGLContextOnly(int width, int height) {
   return gl::Load([](const char* name) { return Platform::Current().GetGLProcAddress(name); }, major, minor);
 }
 
+void ExitClosingContext(int status) {
+  Platform::Shutdown();
+  std::exit(status);
+}
+
 std::ostream& operator<<(std::ostream& out, const Pixel& pixel) {
   return out << "(" << pixel.r << ", " << pixel.g << ", " << pixel.b << ", " << pixel.a << ")";
 }

@@ -24,6 +24,10 @@ bool OpenGLWindow(int width, int height);
 // system (for texture, mesh and shader tests).
 bool OpenGLContextOnly(int width, int height);
 
+// Ends a death test's child process with status after closing the GL
+// context, the window and SDL, so no driver state is live at exit.
+[[noreturn]] void ExitClosingContext(int status);
+
 struct Pixel {
   int r = 0, g = 0, b = 0, a = 0;
 };

@@ -149,8 +149,9 @@ const Animation* Sprite::SelectedAnimation() const {
 
 bool Sprite::IsAnimationFinished() const {
   const Animation* animation = SelectedAnimation();
-  if (animation == nullptr) return true;
-  // Unsigned on purpose: an animation without frames never finishes.
+  // An animation without frames has nothing left to show: waiting for its
+  // end would hold a blast, a punch or an outro forever.
+  if (animation == nullptr || animation->frameCount == 0) return true;
   return frame >= animation->frameCount - 1u;
 }
 

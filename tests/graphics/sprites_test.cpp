@@ -81,11 +81,12 @@ TEST_F(SpriteTest, NonLoopingAnimationStopsOnItsLastFrame) {
   EXPECT_TRUE(sprite->IsAnimationFinished());
 }
 
-TEST_F(SpriteTest, AnimationWithoutFramesNeverFinishesOrReadsAFrame) {
+TEST_F(SpriteTest, AnimationWithoutFramesIsFinishedAtOnceAndReadsNoFrame) {
   auto sprite = Animated(0);
+  EXPECT_TRUE(sprite->IsAnimationFinished());
   for (int i = 0; i < 5; ++i) sprite->UpdateAnimation(0.3f);
-  EXPECT_EQ(sprite->frame, 5u);
-  EXPECT_FALSE(sprite->IsAnimationFinished());
+  EXPECT_EQ(sprite->frame, 0u);
+  EXPECT_TRUE(sprite->IsAnimationFinished());
   ::testing::internal::CaptureStderr();
   sprite->UploadFrameUVs();
   EXPECT_EQ(::testing::internal::GetCapturedStderr(), "");

@@ -139,6 +139,8 @@ void NPC::RunCalm() {
   if (calmTimer > 0.0f) return;
   calmed = false;
   calmTimer = 0.0f;
+  // Scared while calmed: the panic goes on with its mark.
+  if (currentState == kPanic) return;
   ClearEmote();
   ShowEmote("Happy");
 }
@@ -171,12 +173,16 @@ float NPC::GetPunched(const Math::Vector3<float>& from) {
 }
 
 void NPC::Calm(const Math::Vector3<float>& from, float duration) {
+  // Leave the state first: a panic's exit takes its mark down, and would
+  // take the calm's bubble with it.
+  ChangeState(kIdle);
   calmed = true;
   calmTimer = duration;
   if (ownerTransform) PlayAnimation(from - ownerTransform->position, "Idle", true, true);
   if (moveable) moveable->Stop();
-  ShowEmote("Dots");
-  ChangeState(kIdle);
+  // Shown for the whole calm, however briefly the guest's own bubbles last.
+  ClearEmote();
+  ShowEffect("Emote", "Dots", duration, kEmoteOffset);
 }
 
 void NPC::Panic(float duration) {

@@ -43,6 +43,13 @@ class Entrance : public Framework::GameComponent, public EntranceStarter {
 
 bool Finite(const Math::Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
+// What shows over the guest: "<effect>:<animation>", or "none".
+std::string Over(const NPC& guest) {
+  const auto shown = guest.emote.lock();
+  if (!shown || !shown->playing || !shown->Follows(guest.GetOwner())) return "none";
+  return shown->name + ":" + shown->sprite->currentAnimSet;
+}
+
 TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
   std::vector<NPC*> guests;
   int sources = 0;
@@ -201,6 +208,30 @@ TEST_F(CrowdTest, TheForcedGuestAlwaysLetsTheDetectiveIn) {
   Frame();
   EXPECT_EQ(entrance->starts, 4) << "a target without a box goes straight to the entrance";
   EXPECT_EQ(stuck.currentState, NPC::kIdle);
+}
+
+TEST_F(CrowdTest, ACalmShowsDotsForAllItsTimeAndAScareDuringItKeepsItsMarkToTheEndOfThePanic) {
+  NPC& guest = AddGuest(Math::Vec3(0, 0, 0));
+  guest.Panic(10.0f);
+  Frame();
+  guest.Calm(Math::Vec3(50, 0, 0), 5.0f);  // longer than the guest's own bubbles
+  for (int i = 0; guest.calmed; ++i) {
+    ASSERT_EQ(Over(guest), "Emote:Dots") << "frame " << i;
+    Frame();
+  }
+  EXPECT_EQ(Over(guest), "Emote:Happy");
+
+  guest.Calm(Math::Vec3(50, 0, 0), 2.0f);
+  Frame();
+  guest.Panic(3.0f);
+  int frames = 0;
+  for (; guest.currentState == NPC::kPanic && frames < 10 * 60; ++frames) {
+    ASSERT_EQ(Over(guest).rfind("Panic:", 0), 0u) << Over(guest) << ", frame " << frames << (guest.calmed ? ", calmed" : "");
+    Frame();
+  }
+  EXPECT_GT(frames, 2 * 60) << "the panic outlasts the calm";
+  EXPECT_EQ(guest.currentState, NPC::kIdle);
+  EXPECT_EQ(Over(guest), "none") << "the panic's end takes its mark down";
 }
 
 }  // namespace

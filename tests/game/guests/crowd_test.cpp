@@ -21,7 +21,9 @@
 #include "game/guests/EntranceStarter.h"
 #include "game/guests/NPC.h"
 #include "game/guests/NPCManager.h"
+#include "game/guests/states/FSM_BORED.h"
 #include "game/guests/states/FSM_PANIC.h"
+#include "game/props/Explodable.h"
 #include "game/props/InteractionManager.h"
 #include "support/CrowdWorld.h"
 
@@ -232,6 +234,30 @@ TEST_F(CrowdTest, ACalmShowsDotsForAllItsTimeAndAScareDuringItKeepsItsMarkToTheE
   EXPECT_GT(frames, 2 * 60) << "the panic outlasts the calm";
   EXPECT_EQ(guest.currentState, NPC::kIdle);
   EXPECT_EQ(Over(guest), "none") << "the panic's end takes its mark down";
+}
+
+TEST_F(CrowdTest, ABoredGuestWhosePropBrokeTakesAnotherOrGivesUpNeverStandingFrozen) {
+  GameObject& piano = Build("Resources/archetypes/Piano.xml");
+  piano.GetComponent<Explodable>()->broken = true;
+  NPC& guest = AddGuest(Math::Vec3(piano.GetTransform().position.x - 300, piano.GetTransform().position.y, 0));
+  auto* bored = static_cast<FSM_BORED*>(guest.StateAt(NPC::kBored));
+  bored->targetProp = piano.GetComponent<Explodable>();
+  guest.ChangeState(NPC::kBored);
+  int longestBored = 0;
+  for (int i = 0, run = 0; i < 20 * 60; ++i) {
+    Frame();
+    run = guest.currentState == NPC::kBored ? run + 1 : 0;
+    longestBored = std::max(longestBored, run);
+  }
+  EXPECT_LE(longestBored, 2) << "with nothing else to use it gives up at once";
+
+  TestProp& dish = AddProp(guest.GetOwnerTransform()->position + Math::Vec3(0, 200, 0));
+  bored->targetProp = piano.GetComponent<Explodable>();
+  guest.ChangeState(NPC::kBored);
+  Frame();
+  Frame();
+  EXPECT_EQ(bored->targetProp, &dish);
+  EXPECT_EQ(guest.currentState, NPC::kBored);
 }
 
 }  // namespace

@@ -104,6 +104,8 @@ void NPC::ChangeState(int next) {
   }
 }
 
+bool NPC::CanRunStates() const { return GetComponent<Moveable>() && GetComponent<User>(); }
+
 void NPC::RunState() {
   if (Framework::GetEngine().paused) return;
   if (FSM_STATE* state = StateAt(currentState)) state->Run();

@@ -42,6 +42,9 @@ class NPC : public Character {
   // Exit of the current state now; Enter of the next on its next run.
   void ChangeState(int next);
   void RunState();
+  // Its states act through its Moveable and its User; without either it
+  // never leaves the state it is in.
+  bool CanRunStates() const;
   FSM_STATE* StateAt(int index) const;
 
   void Die(int cause);

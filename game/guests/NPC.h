@@ -82,6 +82,8 @@ class NPC : public Character {
   void BuildStates();
   void ScareAPasserBy();
   void RunCalm();
+  // Refuses a walking speed that is not a sensible number, naming the file.
+  void CheckSpeed(const std::string& file);
   // Shows the named effect following this guest at offset.
   void ShowEffect(const std::string& effect, const std::string& animation, float lifetime,
                   const Math::Vector3<float>& offset);

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <sstream>
 #include <map>
 #include <set>
 #include <vector>
@@ -16,6 +18,7 @@
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/MapperFF.h"
+#include "engine/physics/Moveable.h"
 #include "engine/platform/Platform.h"
 #include "game/GameSceneSteps.h"
 #include "game/guests/EntranceStarter.h"
@@ -258,6 +261,48 @@ TEST_F(CrowdTest, ABoredGuestWhosePropBrokeTakesAnotherOrGivesUpNeverStandingFro
   Frame();
   EXPECT_EQ(bored->targetProp, &dish);
   EXPECT_EQ(guest.currentState, NPC::kBored);
+}
+
+TEST_F(CrowdTest, AGuestArchetypeThatLiesGetsItsDefaultsWithErrorLinesAndStillPlays) {
+  std::ifstream shipped("Resources/archetypes/Guest_NPCMale1.xml");
+  std::stringstream text;
+  text << shipped.rdbuf();
+  std::string archetype = text.str();
+  const std::vector<std::pair<std::string, std::string>> lies = {
+      {"interaction_range float=\"100\"", "interaction_range float=\"inf\""},
+      {"emote_timer_max float=\"2\"", "emote_timer_max float=\"nan\""},
+      {"punch_stunduration float=\"1.5\"", "punch_stunduration float=\"-3\""},
+      {"murderPanic_Min float=\"4\"", "murderPanic_Min float=\"-inf\""},
+      {"murderPanic_Max float=\"20\"", "murderPanic_Max float=\"1\""},  // below the shortest scare
+      {"mSpeed float=\"240\"", "mSpeed float=\"nan\""}};
+  for (const auto& [truth, lie] : lies) {
+    ASSERT_NE(archetype.find(truth), std::string::npos) << truth;
+    archetype.replace(archetype.find(truth), truth.size(), lie);
+  }
+  TestSupport::TempFolder folder;
+  const std::string file = folder.Write("Liar.xml", archetype).string();
+  ::testing::internal::CaptureStderr();
+  NPC& guest = *Build(file).GetComponent<NPC>();
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  for (const char* field :
+       {"interaction_range", "emote_timer_max", "punch_stunduration", "murderPanic_Min", "murderPanic_Max", "mSpeed"})
+    EXPECT_NE(errors.find("Error: " + file + ": " + field + " = "), std::string::npos) << field << "\n" << errors;
+  EXPECT_EQ(guest.interactionRange, 100.0f);
+  EXPECT_EQ(guest.emote_timer_max, 0.0f);
+  EXPECT_EQ(guest.punch_stunduration, 1.0f);
+  EXPECT_TRUE(guest.murderPanic_Min == 4.0f && guest.murderPanic_Max == 20.0f);
+  EXPECT_EQ(guest.moveable->mSpeed, 240.0f);
+
+  // It still scares, runs, is calmed and wanders like any guest.
+  const Math::Vec3 start = guest.GetOwnerTransform()->position;
+  guest.Panic(4.0f);
+  for (int i = 0; i < 8 * 60 && guest.currentState == NPC::kPanic; ++i) Frame();
+  EXPECT_EQ(guest.currentState, NPC::kIdle);
+  EXPECT_TRUE(Finite(guest.GetOwnerTransform()->position));
+  EXPECT_GT(Math::Distance(guest.GetOwnerTransform()->position, start), 50.0f) << "it ran";
+  guest.Calm(start, 1.0f);
+  for (int i = 0; i < 70; ++i) Frame();
+  EXPECT_FALSE(guest.calmed);
 }
 
 }  // namespace

@@ -8,3 +8,7 @@ class EntranceStarter {
   virtual ~EntranceStarter() = default;
   virtual void StartEntrance() = 0;
 };
+
+// Starts the entrance of the current scene's "DetectiveStart"; nothing when
+// the scene has none.
+void StartDetectiveEntrance();

@@ -8,6 +8,7 @@
 #include "engine/core/XMLSerializer.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/graphics/Sprite.h"
+#include "game/FieldCheck.h"
 #include "engine/physics/AABB.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/Moveable.h"
@@ -30,6 +31,16 @@ const Math::Vector3<float> kEmoteOffset(-25.0f, 50.0f, 0.0f);
 const Math::Vector3<float> kPanicOffset(0.0f, 50.0f, 0.0f);
 const char* const kFields[] = {"interaction_range", "emote_timer_max", "punch_stunduration", "murderPanic_Min",
                                "murderPanic_Max"};
+// A reach past the room would let a guest use every prop from anywhere; a
+// bubble, a stun or a scare of minutes would leave the guest out of play.
+constexpr FieldRange<float> kReachRange{1.0f, 1000.0f};
+constexpr FieldRange<float> kEmoteRange{0.0f, 60.0f};
+constexpr FieldRange<float> kStunRange{0.0f, 60.0f};
+constexpr float kLongestScare = 120.0f;
+// Faster than the room is wide in a second would carry a guest through walls.
+constexpr FieldRange<float> kSpeedRange{0.0f, 2000.0f};
+// The walk of the shipped guests.
+constexpr float kGuestSpeed = 240.0f;
 
 }  // namespace
 
@@ -55,11 +66,22 @@ void NPC::Serialize(Framework::XMLSerializer& serializer) {
 }
 
 void NPC::Deserialize(Framework::XMLSerializer& serializer) {
-  float* const fields[] = {&interactionRange, &emote_timer_max, &punch_stunduration, &murderPanic_Min,
-                           &murderPanic_Max};
   serializer.BeginComponent("NPC");
-  for (int i = 0; i < 5; ++i) Framework::XMLReadFloat(serializer, *fields[i], kFields[i]);
+  ReadCheckedField(serializer, interactionRange, kFields[0], kReachRange);
+  ReadCheckedField(serializer, emote_timer_max, kFields[1], kEmoteRange);
+  ReadCheckedField(serializer, punch_stunduration, kFields[2], kStunRange);
+  ReadCheckedField(serializer, murderPanic_Min, kFields[3], {0.0f, kLongestScare});
+  // The bounds of a draw: the longest scare is never shorter than the shortest.
+  ReadCheckedField(serializer, murderPanic_Max, kFields[4], {murderPanic_Min, kLongestScare});
   serializer.EndComponent();
+  CheckSpeed(serializer.GetFileName());
+}
+
+// The guest's walk is read with its Moveable, ahead of this component in
+// its archetype; a NaN speed would carry the guest off the floor.
+void NPC::CheckSpeed(const std::string& file) {
+  auto* walk = GetComponent<Moveable>();
+  if (walk && !AcceptField(walk->mSpeed, kSpeedRange, kGuestSpeed, file, "mSpeed")) walk->mSpeed = kGuestSpeed;
 }
 
 Framework::GameComponent* NPC::Clone(Framework::GameObject* newOwner) {
@@ -104,6 +126,8 @@ void NPC::ChangeState(int next) {
   }
 }
 
+bool NPC::CanRunStates() const { return GetComponent<Moveable>() && GetComponent<User>(); }
+
 void NPC::RunState() {
   if (Framework::GetEngine().paused) return;
   if (FSM_STATE* state = StateAt(currentState)) state->Run();
@@ -139,6 +163,8 @@ void NPC::RunCalm() {
   if (calmTimer > 0.0f) return;
   calmed = false;
   calmTimer = 0.0f;
+  // Scared while calmed: the panic goes on with its mark.
+  if (currentState == kPanic) return;
   ClearEmote();
   ShowEmote("Happy");
 }
@@ -171,12 +197,16 @@ float NPC::GetPunched(const Math::Vector3<float>& from) {
 }
 
 void NPC::Calm(const Math::Vector3<float>& from, float duration) {
+  // Leave the state first: a panic's exit takes its mark down, and would
+  // take the calm's bubble with it.
+  ChangeState(kIdle);
   calmed = true;
   calmTimer = duration;
   if (ownerTransform) PlayAnimation(from - ownerTransform->position, "Idle", true, true);
   if (moveable) moveable->Stop();
-  ShowEmote("Dots");
-  ChangeState(kIdle);
+  // Shown for the whole calm, however briefly the guest's own bubbles last.
+  ClearEmote();
+  ShowEffect("Emote", "Dots", duration, kEmoteOffset);
 }
 
 void NPC::Panic(float duration) {

@@ -42,6 +42,9 @@ class NPC : public Character {
   // Exit of the current state now; Enter of the next on its next run.
   void ChangeState(int next);
   void RunState();
+  // Its states act through its Moveable and its User; without either it
+  // never leaves the state it is in.
+  bool CanRunStates() const;
   FSM_STATE* StateAt(int index) const;
 
   void Die(int cause);
@@ -79,6 +82,8 @@ class NPC : public Character {
   void BuildStates();
   void ScareAPasserBy();
   void RunCalm();
+  // Refuses a walking speed that is not a sensible number, naming the file.
+  void CheckSpeed(const std::string& file);
   // Shows the named effect following this guest at offset.
   void ShowEffect(const std::string& effect, const std::string& animation, float lifetime,
                   const Math::Vector3<float>& offset);

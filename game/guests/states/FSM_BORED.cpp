@@ -20,7 +20,13 @@ void FSM_BORED::Enter() {
     return;
   }
   Interactable* chosen = ChooseProp(props);
-  if (!chosen) return;
+  if (!chosen) {
+    // A kept prop this guest can no longer use (a broken one) would send it
+    // straight back here every frame, standing, its timer never running
+    // down; without it the guest gives up.
+    if (!TargetInPlay() || !targetProp->CanBeUsedBy(user)) targetProp = nullptr;
+    return;
+  }
   targetProp = chosen;
   if (RandomIndex(2) == 0) {
     if (chosen->propName == "Poisonable") owner->ShowEmote("Food");
@@ -36,9 +42,13 @@ Interactable* FSM_BORED::ChooseProp(const std::vector<Framework::GameObject*>& p
   return nearest ? nearest->GetComponent<Interactable>() : nullptr;
 }
 
+// A prop whose object is gone has left the registry.
+bool FSM_BORED::TargetInPlay() const {
+  return targetProp && GetInteractionManager().interactables.count(targetProp) > 0;
+}
+
 void FSM_BORED::Execute() {
-  // A prop whose object is gone has left the registry.
-  if (!targetProp || GetInteractionManager().interactables.count(targetProp) == 0) {
+  if (!TargetInPlay()) {
     ChangeState(NPC::kIdle);
     std::cout << owner->GetTypeId() << " no interactables!" << std::endl;
     return;

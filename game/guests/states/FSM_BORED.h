@@ -22,4 +22,5 @@ class FSM_BORED : public FSM_STATE {
   // The nearest prop this guest may use that has room.
   Interactable* ChooseProp(const std::vector<Framework::GameObject*>& props) const;
   void UseProp(Interactable& prop);
+  bool TargetInPlay() const;
 };

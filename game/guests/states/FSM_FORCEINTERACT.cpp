@@ -91,8 +91,7 @@ void FSM_FORCEINTERACT::RunBack() {
 void FSM_FORCEINTERACT::SignalEntrance() {
   if (entranceSignalled) return;
   entranceSignalled = true;
-  Framework::GameObject* start = Framework::GetSceneManager().FindObject("DetectiveStart");
-  if (auto* entrance = start ? start->GetComponent<EntranceStarter>() : nullptr) entrance->StartEntrance();
+  StartDetectiveEntrance();
 }
 
 void FSM_FORCEINTERACT::StartEntrance() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <regex>
 #include <set>
 #include <vector>
 
@@ -16,12 +17,15 @@
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/MapperFF.h"
+#include "engine/physics/Moveable.h"
 #include "engine/platform/Platform.h"
 #include "game/GameSceneSteps.h"
 #include "game/guests/EntranceStarter.h"
 #include "game/guests/NPC.h"
 #include "game/guests/NPCManager.h"
+#include "game/guests/states/FSM_BORED.h"
 #include "game/guests/states/FSM_PANIC.h"
+#include "game/props/Explodable.h"
 #include "game/props/InteractionManager.h"
 #include "support/CrowdWorld.h"
 
@@ -42,6 +46,12 @@ class Entrance : public Framework::GameComponent, public EntranceStarter {
 };
 
 bool Finite(const Math::Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
+
+std::string Shown(const NPC& guest) {  // the bubble's animation, or the mark's name
+  const auto shown = guest.emote.lock();
+  if (!shown || !shown->playing || !shown->Follows(guest.GetOwner())) return "none";
+  return shown->name == "Emote" ? shown->sprite->currentAnimSet : shown->name;
+}
 
 TEST_F(CrowdTest, TwoMinutesOfPartyKeepEveryGuestSoundAndEveryCountRight) {
   std::vector<NPC*> guests;
@@ -201,6 +211,47 @@ TEST_F(CrowdTest, TheForcedGuestAlwaysLetsTheDetectiveIn) {
   Frame();
   EXPECT_EQ(entrance->starts, 4) << "a target without a box goes straight to the entrance";
   EXPECT_EQ(stuck.currentState, NPC::kIdle);
+}
+
+TEST_F(CrowdTest, ACalmShowsDotsAllItsTimeAndAScareDuringItKeepsItsMarkToThePanicsEnd) {
+  NPC& guest = AddGuest(Math::Vec3(0, 0, 0));
+  guest.Panic(10.0f);
+  Frame();
+  guest.Calm(Math::Vec3(50, 0, 0), 5.0f);  // longer than the guest's own bubbles
+  for (int i = 0; guest.calmed; ++i, Frame()) ASSERT_EQ(Shown(guest), "Dots") << i;
+  guest.Calm(Math::Vec3(50, 0, 0), 2.0f);
+  guest.Panic(3.0f);
+  for (int i = 0; guest.currentState == NPC::kPanic; ++i, Frame()) ASSERT_EQ(Shown(guest), "Panic") << i;
+}
+
+TEST_F(CrowdTest, ABoredGuestWhosePropBrokeAndWhoHasNoOtherGivesUpInsteadOfStandingFrozen) {
+  auto* piano = Build("Resources/archetypes/Piano.xml").GetComponent<Explodable>();
+  piano->broken = true;
+  NPC& guest = AddGuest(Math::Vec3(0, 0, 0));
+  static_cast<FSM_BORED*>(guest.StateAt(NPC::kBored))->targetProp = piano;
+  guest.ChangeState(NPC::kBored);
+  Frame();
+  EXPECT_EQ(guest.currentState, NPC::kIdle);
+}
+
+TEST_F(CrowdTest, AGuestArchetypeThatLiesKeepsItsDefaultsWithErrorLinesAndStillPanics) {
+  std::string text = TestSupport::ReadFile("Resources/archetypes/Guest_NPCMale1.xml");
+  const std::map<std::string, std::string> lies = {{"interaction_range", "inf"}, {"emote_timer_max", "nan"},
+                                                   {"punch_stunduration", "-3"}, {"murderPanic_Min", "-inf"},
+                                                   {"murderPanic_Max", "1"},     {"mSpeed", "nan"}};
+  for (const auto& [field, lie] : lies)
+    text = std::regex_replace(text, std::regex(field + " float=\"[^\"]*"), field + " float=\"" + lie);
+  TestSupport::TempFolder folder;
+  const std::string file = folder.Write("Liar.xml", text).string();
+  ::testing::internal::CaptureStderr();
+  NPC& guest = *Build(file).GetComponent<NPC>();
+  const std::string errors = ::testing::internal::GetCapturedStderr();
+  for (const auto& lie : lies) EXPECT_NE(errors.find("Error: " + file + ": " + lie.first + " = "), std::string::npos);
+  EXPECT_TRUE(guest.interactionRange == 100.0f && guest.emote_timer_max == 0.0f && guest.punch_stunduration == 1.0f);
+  EXPECT_TRUE(guest.murderPanic_Min == 4.0f && guest.murderPanic_Max == 20.0f && guest.moveable->mSpeed == 240.0f);
+  guest.Panic(4.0f);
+  for (int i = 0; i < 8 * 60 && guest.currentState == NPC::kPanic; ++i) Frame();
+  EXPECT_TRUE(guest.currentState == NPC::kIdle && Finite(guest.GetOwnerTransform()->position)) << "it ran, then calmed";
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "engine/ui/UIStattrak.h"
 #include "game/characters/Detective.h"
 #include "game/match/DetectiveIntro.h"
+#include "game/match/NPCSuicide.h"
 #include "support/MatchWorld.h"
 
 using Framework::GetSysVar;
@@ -22,6 +23,8 @@ class DetectiveIntroTest : public ::testing::Test {
     if (withDetective) detective = &world.Spawn<Detective>("Detective", {0, 0, 0});
     siren = &world.Spawn("Siren", {-900, -190, 0});
     intro = &world.Spawn<DetectiveIntro>("DetectiveStart", {-700, 0, 0});
+    // No guest dies here to open the match: each test starts the entrance itself.
+    intro->GetOwner()->GetComponent<NPCSuicide>()->SetEnabled(false);
     intro->entryTime = intro->sirenEntryTime = entryTime;
     intro->walkTime = intro->sirenWalkTime = intro->sirenExitTime = 1.0f;
     intro->sirenStayTime = 2.0f;

@@ -5,6 +5,7 @@
 #include "engine/core/GameObject.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/XMLSerializer.h"
+#include "game/FieldCheck.h"
 #include "game/GameRandom.h"
 #include "game/characters/Killer.h"
 #include "game/guests/NPC.h"
@@ -15,6 +16,11 @@ using Framework::GameObject;
 namespace {
 
 const char* const kFields[] = {"panic_radius", "cooldownMax", "cooldown"};
+// A radius reaches from the alarm itself to past the corners of a 1920 x 1080
+// window around it; beyond that it is a slip, like NaN or infinity (both of
+// which panicked the whole room). A cooldown of up to an hour outlasts any
+// match, so a one-shot alarm stays possible; an infinite one never ends.
+const FieldRange<float> kRanges[] = {{0.0f, 2500.0f}, {0.0f, 3600.0f}, {0.0f, 3600.0f}};
 
 }  // namespace
 
@@ -37,7 +43,7 @@ void Alarm::Serialize(Framework::XMLSerializer& serializer) {
 
 void Alarm::Deserialize(Framework::XMLSerializer& serializer) {
   float* fields[] = {&panic_radius, &cooldownMax, &cooldown};
-  for (int i = 0; i < 3; ++i) Framework::ReadElement(serializer.GetCursor(), *fields[i], kFields[i]);
+  for (int i = 0; i < 3; ++i) ReadCheckedField(serializer, *fields[i], kFields[i], kRanges[i]);
 }
 
 bool Alarm::CanInteract(User* user) {
@@ -85,7 +91,8 @@ void Alarm::PanicGuestsInRange() {
   bool struck = false;
   for (GameObject* object : scene->FindObjectsByTag("enemy")) {
     if (!object->IsEnabled()) continue;
-    if (Math::Distance(object->GetTransform().position, ownerTransform->position) > panic_radius) continue;
+    // Written so that a radius that is no number reaches nobody.
+    if (!(Math::Distance(object->GetTransform().position, ownerTransform->position) <= panic_radius)) continue;
     NPC* guest = object->GetComponent<NPC>();
     if (!guest || !guest->alive) continue;
     guest->Panic(RandomBetween(panicTimeMin, panicTimeMax));

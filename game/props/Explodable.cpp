@@ -7,6 +7,7 @@
 #include "engine/core/SceneManager.h"
 #include "engine/core/XMLSerializer.h"
 #include "engine/graphics/Sprite.h"
+#include "game/FieldCheck.h"
 #include "game/guests/NPC.h"
 #include "game/props/PlayerUse.h"
 
@@ -16,6 +17,10 @@ namespace {
 
 // The rigged look waits a little longer than a use lasts.
 constexpr float kLookDelayAfterUse = 3.5f;
+// From the prop itself to past the corners of a 1920 x 1080 window around it:
+// a wider blast reaches beyond every wall, and so reads as a slip, as NaN or
+// infinity would (either one killed every guest in the room).
+constexpr FieldRange<float> kBlastRadii{0.0f, 2500.0f};
 
 }  // namespace
 
@@ -35,7 +40,7 @@ void Explodable::Serialize(Framework::XMLSerializer& serializer) {
 }
 
 void Explodable::Deserialize(Framework::XMLSerializer& serializer) {
-  Framework::ReadElement(serializer.GetCursor(), explosion_radius, "explosion_radius");
+  ReadCheckedField(serializer, explosion_radius, "explosion_radius", kBlastRadii);
   requiredNames.insert("interact");
 }
 
@@ -83,7 +88,8 @@ void Explodable::KillGuestsInRange() {
   // A copy: deaths may change the scene's lists.
   const std::vector<GameObject*> guests = scene->FindObjectsByTag("enemy");
   for (GameObject* guest : guests) {
-    if (Math::Distance(guest->GetTransform().position, here) > explosion_radius) continue;
+    // Written so that a radius that is no number reaches nobody.
+    if (!(Math::Distance(guest->GetTransform().position, here) <= explosion_radius)) continue;
     NPC* victim = guest->GetComponent<NPC>();
     // Bodies already lying there are not killed again.
     if (victim && victim->alive) victim->Die(NPC::kKilled);

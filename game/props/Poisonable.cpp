@@ -2,7 +2,16 @@
 
 #include "engine/core/Engine.h"
 #include "engine/core/XMLSerializer.h"
+#include "game/FieldCheck.h"
 #include "game/props/PlayerUse.h"
+
+namespace {
+
+// 0 still serves one poisoned portion. More portions than any room holds
+// guests would leave the dish poisoned for the whole match.
+constexpr FieldRange<int> kPoisonedPortions{0, 100};
+
+}  // namespace
 
 Poisonable::Poisonable(Framework::GameObject* owner)
     : Interactable(owner, "Poisonable", Framework::ComponentId::Poisonable) {}
@@ -19,7 +28,7 @@ void Poisonable::Serialize(Framework::XMLSerializer& serializer) {
 }
 
 void Poisonable::Deserialize(Framework::XMLSerializer& serializer) {
-  Framework::ReadElement(serializer.GetCursor(), PoisonedChargesMax, "PoisonedChargesMax");
+  ReadCheckedField(serializer, PoisonedChargesMax, "PoisonedChargesMax", kPoisonedPortions);
 }
 
 void Poisonable::OnStart() {

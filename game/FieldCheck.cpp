@@ -41,6 +41,11 @@ bool ReadCheckedField(TiXmlElement* start, float& out, const std::string& field,
 
 bool ReadCheckedField(TiXmlElement* start, int& out, const std::string& field, FieldRange<int> range,
                       const std::string& file) {
+  // The whole-number reader turns "nan" or "inf" into 0, which may be in
+  // range: judge the value as written first.
+  float written = static_cast<float>(out);
+  const FieldRange<float> asWritten{static_cast<float>(range.low), static_cast<float>(range.high)};
+  if (!ReadChecked(start, written, field, asWritten, file)) return false;
   return ReadChecked(start, out, field, range, file);
 }
 

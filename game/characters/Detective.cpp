@@ -86,7 +86,7 @@ void Detective::Deserialize(Framework::XMLSerializer& serializer) {
 void Detective::OnStart() {
   emitter = GetComponent<Framework::ParticleEmitter>();
   if (emitter) emitter->SetEnabled(false);
-  inputTimer.onExpire = [this] { inputEnabled = true; };
+  inputTimer.onExpire = [this] { EnableInput(); };
   inputTimer.onStart = [this] { inputEnabled = false; };
   workTimer.onStart = [this] { StartWork(); };
   workTimer.onExpire = [this] { FinishWork(); };
@@ -171,10 +171,16 @@ void Detective::PressMeter() {
   meterActive = false;
 }
 
+void Detective::CloseMeter(float away) {
+  if (!meterActive) return;
+  meterActive = false;
+  meterTarget = nullptr;
+  meterDisplay.MoveAway(away);
+}
+
 void Detective::AdvanceMeter(float dt) {
   if (meter.SweepDone()) {
-    meterActive = false;
-    meterDisplay.MoveAway(kTimedOutAway);
+    CloseMeter(kTimedOutAway);
     return;
   }
   meter.Advance(dt);
@@ -188,7 +194,7 @@ void Detective::StartWork() {
 }
 
 void Detective::FinishWork() {
-  inputEnabled = true;
+  EnableInput();
   if (meterTarget) {
     meterTarget->bodyRemoved = true;
     if (auto* look = meterTarget->GetComponent<Framework::Sprite>()) look->SetEnabled(false);
@@ -242,6 +248,7 @@ bool Detective::PressAction() {
 void Detective::Arrest(Killer& killer) {
   killer.inputEnabled = false;
   inputEnabled = false;
+  CloseMeter(kPressedAway);
   const Math::Vec3 here = PositionOf(*this);
   const Math::Vec3 there = PositionOf(killer);
   const Math::Vec3 middle = (there + here) / 2.0f;
@@ -262,6 +269,7 @@ void Detective::Punch(NPC& guest) {
   const Math::Vec3 middle = (there + here) / 2.0f;
   guest.Toggle();
   inputEnabled = false;
+  CloseMeter(kPressedAway);
   const float radius = Math::Distance(there, here);
   NPC* victim = &guest;
   auto& events = GetEventSystem();
@@ -299,7 +307,16 @@ void Detective::Recover() {
   }
   const bool down = strikesExhausted();
   if (sprite) sprite->loop = !down;
-  inputEnabled = !down;
+  inputEnabled = false;
+  if (!down) EnableInput();
   // Still down for good once the strikes are used up; the match's end reads this.
   if (!down) faintTime = 0.0f;
 }
+
+void Detective::EndMatch() {
+  matchOver = true;
+  inputEnabled = false;
+  CloseMeter(kPressedAway);
+}
+
+void Detective::EnableInput() { inputEnabled = !matchOver; }

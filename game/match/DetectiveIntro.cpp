@@ -127,10 +127,19 @@ Detective* DetectiveIntro::DetectiveComponent() const {
   return detective ? detective->GetComponent<Detective>() : nullptr;
 }
 
+bool DetectiveIntro::MatchOver() const {
+  const Detective* walker = DetectiveComponent();
+  return walker && walker->MatchOver();
+}
+
 void DetectiveIntro::SetDetectiveControls(bool on) {
   Detective* controls = DetectiveComponent();
   if (!controls) return;
-  controls->inputEnabled = on;
+  if (on) {
+    controls->EnableInput();
+  } else {
+    controls->inputEnabled = false;
+  }
   controls->actionsEnabled = on;
   controls->arrestEnabled = on;
   controls->punchEnabled = on;
@@ -142,7 +151,8 @@ void DetectiveIntro::Update() {
   AdvanceCountdown(dt);
   detectiveTimer -= dt;
   sirenTimer -= dt;
-  if (walking && !finished) {
+  // A match that ended while the Detective walked in keeps it where it stands.
+  if (walking && !finished && !MatchOver()) {
     walkTween.Update(dt);
     if (detective) PositionOf(*detective) = walkTween.GetValue();
   }

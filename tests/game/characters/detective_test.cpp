@@ -111,6 +111,18 @@ TEST_F(DetectiveTest, APunchCostsAStrikeAndAFaintAndTheDetectiveGetsUpOnlyWhileS
   }
 }
 
+TEST_F(DetectiveTest, APunchPutsASweepAwayAndAfterTheMatchNoRecoveryOrWorkGivesTheControlsBack) {
+  Guest({0, 90, 0}, false).Die(NPC::kKilled);
+  Guest({0, 50, 0}, false);
+  Tap("E");
+  Tap("Q");
+  EXPECT_TRUE(!detective->meterActive && MeterX() == 5000.0f) << "put away, not left frozen on the screen";
+  detective->EndMatch();
+  detective->workTimer.Start(9.0f);
+  Run(9.5f);  // the faint's recovery runs out, then the work
+  EXPECT_FALSE(detective->inputEnabled);
+}
+
 TEST_F(DetectiveTest, TheFaintStarsCircleTheHeadWhicheverSideTheBlowCameFrom) {
   Framework::EfxManager& efx = Framework::EfxManager::Instance();
   Spawn("faint_efx", {50000, 0, 0});

@@ -13,6 +13,7 @@
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/Moveable.h"
+#include "game/FieldCheck.h"
 #include "game/GameRandom.h"
 #include "game/match/Roles.h"
 #include "game/characters/Killer.h"
@@ -48,6 +49,10 @@ const Math::Vec3 kEmoteOffset(-25.0f, 50.0f, 0.0f);
 // Detective falls backwards, so the head ends up on the right.
 const Math::Vec3 kLyingHeadOffset(25.0f, -15.0f, 0.0f);
 const char* const kFloatFields[] = {"interaction_range", "calm_duration", "reloadTime", "goodSize", "perfSize"};
+// Reach past the room is everywhere; a sweep too short to see cannot be
+// hit; the zones are parts of the 100-unit bar.
+const FieldRange<float> kFloatRanges[] = {
+    {1.0f, 1000.0f}, {0.0f, 60.0f}, {0.1f, 60.0f}, {0.0f, ReloadMeter::kBarWidth}, {0.0f, ReloadMeter::kBarWidth}};
 
 Math::Vec3 PositionOf(const Framework::GameComponent& component) {
   return component.GetOwnerTransform()->position;
@@ -79,7 +84,7 @@ void Detective::Serialize(Framework::XMLSerializer& serializer) {
 
 void Detective::Deserialize(Framework::XMLSerializer& serializer) {
   float* fields[] = {&interactionRange, &calmDuration, &reloadTime, &goodSize, &perfSize};
-  for (int i = 0; i < 5; ++i) Framework::ReadElement(serializer.GetCursor(), *fields[i], kFloatFields[i]);
+  for (int i = 0; i < 5; ++i) ReadCheckedField(serializer, *fields[i], kFloatFields[i], kFloatRanges[i]);
   meter.SetZoneSizes(goodSize, perfSize);
 }
 

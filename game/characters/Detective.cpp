@@ -13,6 +13,7 @@
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/Body.h"
 #include "engine/physics/Moveable.h"
+#include "game/FieldCheck.h"
 #include "game/GameRandom.h"
 #include "game/match/Roles.h"
 #include "game/characters/Killer.h"
@@ -48,6 +49,10 @@ const Math::Vec3 kEmoteOffset(-25.0f, 50.0f, 0.0f);
 // Detective falls backwards, so the head ends up on the right.
 const Math::Vec3 kLyingHeadOffset(25.0f, -15.0f, 0.0f);
 const char* const kFloatFields[] = {"interaction_range", "calm_duration", "reloadTime", "goodSize", "perfSize"};
+// Reach past the room is everywhere; a sweep too short to see cannot be
+// hit; the zones are parts of the 100-unit bar.
+const FieldRange<float> kFloatRanges[] = {
+    {1.0f, 1000.0f}, {0.0f, 60.0f}, {0.1f, 60.0f}, {0.0f, ReloadMeter::kBarWidth}, {0.0f, ReloadMeter::kBarWidth}};
 
 Math::Vec3 PositionOf(const Framework::GameComponent& component) {
   return component.GetOwnerTransform()->position;
@@ -79,14 +84,14 @@ void Detective::Serialize(Framework::XMLSerializer& serializer) {
 
 void Detective::Deserialize(Framework::XMLSerializer& serializer) {
   float* fields[] = {&interactionRange, &calmDuration, &reloadTime, &goodSize, &perfSize};
-  for (int i = 0; i < 5; ++i) Framework::ReadElement(serializer.GetCursor(), *fields[i], kFloatFields[i]);
+  for (int i = 0; i < 5; ++i) ReadCheckedField(serializer, *fields[i], kFloatFields[i], kFloatRanges[i]);
   meter.SetZoneSizes(goodSize, perfSize);
 }
 
 void Detective::OnStart() {
   emitter = GetComponent<Framework::ParticleEmitter>();
   if (emitter) emitter->SetEnabled(false);
-  inputTimer.onExpire = [this] { inputEnabled = true; };
+  inputTimer.onExpire = [this] { EnableInput(); };
   inputTimer.onStart = [this] { inputEnabled = false; };
   workTimer.onStart = [this] { StartWork(); };
   workTimer.onExpire = [this] { FinishWork(); };
@@ -171,10 +176,16 @@ void Detective::PressMeter() {
   meterActive = false;
 }
 
+void Detective::CloseMeter(float away) {
+  if (!meterActive) return;
+  meterActive = false;
+  meterTarget = nullptr;
+  meterDisplay.MoveAway(away);
+}
+
 void Detective::AdvanceMeter(float dt) {
   if (meter.SweepDone()) {
-    meterActive = false;
-    meterDisplay.MoveAway(kTimedOutAway);
+    CloseMeter(kTimedOutAway);
     return;
   }
   meter.Advance(dt);
@@ -188,7 +199,7 @@ void Detective::StartWork() {
 }
 
 void Detective::FinishWork() {
-  inputEnabled = true;
+  EnableInput();
   if (meterTarget) {
     meterTarget->bodyRemoved = true;
     if (auto* look = meterTarget->GetComponent<Framework::Sprite>()) look->SetEnabled(false);
@@ -242,6 +253,7 @@ bool Detective::PressAction() {
 void Detective::Arrest(Killer& killer) {
   killer.inputEnabled = false;
   inputEnabled = false;
+  CloseMeter(kPressedAway);
   const Math::Vec3 here = PositionOf(*this);
   const Math::Vec3 there = PositionOf(killer);
   const Math::Vec3 middle = (there + here) / 2.0f;
@@ -262,6 +274,7 @@ void Detective::Punch(NPC& guest) {
   const Math::Vec3 middle = (there + here) / 2.0f;
   guest.Toggle();
   inputEnabled = false;
+  CloseMeter(kPressedAway);
   const float radius = Math::Distance(there, here);
   NPC* victim = &guest;
   auto& events = GetEventSystem();
@@ -299,7 +312,16 @@ void Detective::Recover() {
   }
   const bool down = strikesExhausted();
   if (sprite) sprite->loop = !down;
-  inputEnabled = !down;
+  inputEnabled = false;
+  if (!down) EnableInput();
   // Still down for good once the strikes are used up; the match's end reads this.
   if (!down) faintTime = 0.0f;
 }
+
+void Detective::EndMatch() {
+  matchOver = true;
+  inputEnabled = false;
+  CloseMeter(kPressedAway);
+}
+
+void Detective::EnableInput() { inputEnabled = !matchOver; }

@@ -35,6 +35,13 @@ class Detective : public Character {
   void Catch(NPC* guest);
   // Down for `duration` seconds with stars overhead, falling away from `from`.
   void Faint(float duration, const Math::Vec3& from);
+  // The match is over: the controls go, and no timer or queued event that
+  // runs out later gives them back, since the outro moves the Detective
+  // itself. A fresh scene builds a fresh Detective.
+  void EndMatch();
+  bool MatchOver() const { return matchOver; }
+  // Hands the controls back, unless the match is over.
+  void EnableInput();
 
   int controller;
   // Seconds of the current faint; 0 while the Detective is on its feet.
@@ -76,6 +83,8 @@ class Detective : public Character {
 
   void StartMeter(NPC* guest);
   void PressMeter();
+  // Puts the meter `away` units off to the side and forgets its body.
+  void CloseMeter(float away);
   void UseOrReassure();
   void Reassure();
   void StartWork();
@@ -85,4 +94,6 @@ class Detective : public Character {
   void Arrest(Killer& killer);
   void Punch(NPC& guest);
   void Recover();
+
+  bool matchOver = false;
 };

@@ -7,6 +7,7 @@
 #include "engine/core/XMLSerializer.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/physics/AABB.h"
+#include "game/FieldCheck.h"
 #include "game/characters/PlayerActions.h"
 #include "game/match/Roles.h"
 #include "game/props/InteractionManager.h"
@@ -16,6 +17,8 @@
 namespace {
 
 const Math::Vec3 kPanicMarkOffset(0.0f, 50.0f, 0.0f);
+// A reach past the room would let the Killer use every prop from anywhere.
+constexpr FieldRange<float> kReachRange{1.0f, 1000.0f};
 
 }  // namespace
 
@@ -33,7 +36,7 @@ void Killer::Serialize(Framework::XMLSerializer& serializer) {
 }
 
 void Killer::Deserialize(Framework::XMLSerializer& serializer) {
-  Framework::ReadElement(serializer.GetCursor(), interactionRange, "interaction_range");
+  ReadCheckedField(serializer, interactionRange, "interaction_range", kReachRange);
 }
 
 void Killer::OnStart() { user = GetComponent<User>(); }

@@ -6,6 +6,7 @@
 #include "engine/core/Transform.h"
 #include "engine/core/XMLSerializer.h"
 #include "engine/ui/SysVars.h"
+#include "game/FieldCheck.h"
 #include "game/characters/Detective.h"
 
 namespace {
@@ -13,6 +14,24 @@ namespace {
 const char* const kEntryTime = "entryTime";
 // What "entryTime" reads once no intro is alive.
 float noEntryTime = 0.0f;
+
+// Ten minutes of countdown or walk is already a level nobody can play.
+constexpr FieldRange<float> kTimeRange{0.0f, 600.0f};
+// Far past any room, yet still a place a person can be drawn at.
+constexpr FieldRange<float> kPlaceRange{-100000.0f, 100000.0f};
+constexpr FieldRange<int> kEasingRange{Utility::Linear, Utility::BounceOut};
+
+// A position is kept only when all three coordinates are.
+void ReadPlace(Framework::XMLSerializer& serializer, Math::Vec3& out, const char* field) {
+  Math::Vec3 read = out;
+  if (!Framework::ReadElement(serializer.GetCursor(), read, field)) return;
+  const float was[] = {out.x, out.y, out.z};
+  const float now[] = {read.x, read.y, read.z};
+  for (int axis = 0; axis < 3; ++axis) {
+    if (!AcceptField(now[axis], kPlaceRange, was[axis], serializer.GetFileName(), field)) return;
+  }
+  out = read;
+}
 
 Math::Vec3& PositionOf(Framework::GameObject& object) { return object.GetTransform().position; }
 
@@ -47,21 +66,20 @@ void DetectiveIntro::Serialize(Framework::XMLSerializer& serializer) {
 }
 
 void DetectiveIntro::Deserialize(Framework::XMLSerializer& serializer) {
-  TiXmlElement* element = serializer.GetCursor();
-  Framework::ReadElement(element, entryTime, "entryTime");
-  Framework::ReadElement(element, walkTime, "walkTime");
-  Framework::ReadElement(element, endPosition, "endPosition");
-  Framework::ReadElement(element, sirenEntryTime, "sirenEntryTime");
-  Framework::ReadElement(element, sirenWalkTime, "sirenWalkTime");
-  Framework::ReadElement(element, sirenStayTime, "sirenStayTime");
-  Framework::ReadElement(element, sirenExitTime, "sirenExitTime");
-  Framework::ReadElement(element, sirenEnterPosition, "sirenEnterPosition");
-  Framework::ReadElement(element, sirenExitPosition, "sirenExitPosition");
-  // A transition the archetype leaves out is a straight line.
+  ReadCheckedField(serializer, entryTime, "entryTime", kTimeRange);
+  ReadCheckedField(serializer, walkTime, "walkTime", kTimeRange);
+  ReadPlace(serializer, endPosition, "endPosition");
+  ReadCheckedField(serializer, sirenEntryTime, "sirenEntryTime", kTimeRange);
+  ReadCheckedField(serializer, sirenWalkTime, "sirenWalkTime", kTimeRange);
+  ReadCheckedField(serializer, sirenStayTime, "sirenStayTime", kTimeRange);
+  ReadCheckedField(serializer, sirenExitTime, "sirenExitTime", kTimeRange);
+  ReadPlace(serializer, sirenEnterPosition, "sirenEnterPosition");
+  ReadPlace(serializer, sirenExitPosition, "sirenExitPosition");
+  // A transition the archetype leaves out, or names no easing for, is a straight line.
   detectiveTransition = sirenEnterTransition = sirenExitTransition = Utility::Linear;
-  Framework::ReadElement(element, detectiveTransition, "detectiveTransition");
-  Framework::ReadElement(element, sirenEnterTransition, "sirenEnterTransition");
-  Framework::ReadElement(element, sirenExitTransition, "sirenExitTransition");
+  ReadCheckedField(serializer, detectiveTransition, "detectiveTransition", kEasingRange);
+  ReadCheckedField(serializer, sirenEnterTransition, "sirenEnterTransition", kEasingRange);
+  ReadCheckedField(serializer, sirenExitTransition, "sirenExitTransition", kEasingRange);
 }
 
 Framework::GameComponent* DetectiveIntro::Clone(Framework::GameObject* newOwner) {
@@ -127,10 +145,19 @@ Detective* DetectiveIntro::DetectiveComponent() const {
   return detective ? detective->GetComponent<Detective>() : nullptr;
 }
 
+bool DetectiveIntro::MatchOver() const {
+  const Detective* walker = DetectiveComponent();
+  return walker && walker->MatchOver();
+}
+
 void DetectiveIntro::SetDetectiveControls(bool on) {
   Detective* controls = DetectiveComponent();
   if (!controls) return;
-  controls->inputEnabled = on;
+  if (on) {
+    controls->EnableInput();
+  } else {
+    controls->inputEnabled = false;
+  }
   controls->actionsEnabled = on;
   controls->arrestEnabled = on;
   controls->punchEnabled = on;
@@ -142,7 +169,8 @@ void DetectiveIntro::Update() {
   AdvanceCountdown(dt);
   detectiveTimer -= dt;
   sirenTimer -= dt;
-  if (walking && !finished) {
+  // A match that ended while the Detective walked in keeps it where it stands.
+  if (walking && !finished && !MatchOver()) {
     walkTween.Update(dt);
     if (detective) PositionOf(*detective) = walkTween.GetValue();
   }

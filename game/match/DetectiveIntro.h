@@ -67,6 +67,7 @@ class DetectiveIntro : public Scriptable, public EntranceStarter {
  private:
   void PublishEntryTime();
   Detective* DetectiveComponent() const;
+  bool MatchOver() const;
   void SetDetectiveControls(bool on);
   void AdvanceCountdown(float dt);
   void StartWalk();

@@ -7,6 +7,7 @@
 #include "engine/core/XMLSerializer.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/ui/SysVars.h"
+#include "game/FieldCheck.h"
 
 namespace {
 
@@ -19,6 +20,12 @@ const char* const kStrikeChances = "panicStrikeChances";
 bool noPanic = false;
 int noStrikes = 0;
 int noStrikeChances = 0;
+
+// Beyond these a match is as good as decided before it starts (a strike
+// every frame) or can never be lost to panic.
+constexpr FieldRange<float> kRateRange{0.0f, 100.0f};
+constexpr FieldRange<int> kThresholdRange{1, 10000};
+constexpr FieldRange<int> kChancesRange{1, 1000};
 
 template <class T>
 void RepointIfOurs(const char* name, T* ours, T* replacement) {
@@ -51,20 +58,27 @@ void PanicSystem::LoadSettings(const std::string& path) {
     Framework::XMLReadInt(file, strikeChances, "panicStrikeChances");
   }
   file.Close();
-  RefuseBadSettings();
+  RefuseBadSettings(path);
 }
 
-void PanicSystem::RefuseBadSettings() {
+void PanicSystem::RefuseBadSettings(const std::string& file) {
   if (panicPerSecond < 0.0f) {
-    std::cerr << "Error: panicPerSecond " << panicPerSecond << " is below 0; the panic level will not rise\n";
+    std::cerr << "Error: panicPerSecond " << panicPerSecond << " is below 0; the panic level will not rise ("
+              << file << ")\n";
     panicPerSecond = 0.0f;
   }
   // No chances at all would hand the Killer the match in its first frame.
   if (strikeChances < 1) {
-    std::cerr << "Error: panicStrikeChances " << strikeChances << " is below 1; using "
-              << kDefaultStrikeChances << "\n";
+    std::cerr << "Error: panicStrikeChances " << strikeChances << " is below 1; using " << kDefaultStrikeChances
+              << " (" << file << ")\n";
     strikeChances = kDefaultStrikeChances;
   }
+  if (!AcceptField(panicPerSecond, kRateRange, kDefaultPanicPerSecond, file, "panicPerSecond"))
+    panicPerSecond = kDefaultPanicPerSecond;
+  if (!AcceptField(thresholdPerStrike, kThresholdRange, kDefaultThresholdPerStrike, file, "panicThresholdPerStrike"))
+    thresholdPerStrike = kDefaultThresholdPerStrike;
+  if (!AcceptField(strikeChances, kChancesRange, kDefaultStrikeChances, file, "panicStrikeChances"))
+    strikeChances = kDefaultStrikeChances;
 }
 
 void PanicSystem::Reset() {

@@ -51,6 +51,6 @@ class PanicSystem {
 
  private:
   void RestoreDefaults();
-  void RefuseBadSettings();
+  void RefuseBadSettings(const std::string& file);
   void MakeStrike();
 };

@@ -40,8 +40,7 @@ Player* PlayerOf(GameObject* object) {
   return object ? object->GetComponent<Player>() : nullptr;
 }
 
-void TakeOutOfPlay(GameObject* object, bool& inputEnabled) {
-  inputEnabled = false;
+void RaiseAboveBlackScreen(GameObject* object) {
   if (auto* sprite = object->GetComponent<Framework::Sprite>()) sprite->SetLayer(kOutroLayer);
 }
 
@@ -67,8 +66,14 @@ void DinnerScene::StartTween(float start, float end, float duration) {
 
 void DinnerScene::StartOutro(bool killerWins) {
   outroActive = true;
-  if (Detective* sleuth = PlayerOf<Detective>(detective)) TakeOutOfPlay(detective, sleuth->inputEnabled);
-  if (Killer* murderer = PlayerOf<Killer>(killer)) TakeOutOfPlay(killer, murderer->inputEnabled);
+  if (Detective* sleuth = PlayerOf<Detective>(detective)) {
+    sleuth->EndMatch();
+    RaiseAboveBlackScreen(detective);
+  }
+  if (Killer* murderer = PlayerOf<Killer>(killer)) {
+    murderer->inputEnabled = false;
+    RaiseAboveBlackScreen(killer);
+  }
   StartTween(0.0f, 1.0f, outroDuration);
   if (blackScreen) blackScreen->SetEnabled(true);
   if (killerWins) {

@@ -8,7 +8,9 @@
 #include "engine/physics/Moveable.h"
 #include "game/characters/Detective.h"
 #include "game/characters/Killer.h"
+#include "engine/core/GameObjectFactory.h"
 #include "game/guests/NPC.h"
+#include "game/match/DetectiveIntro.h"
 #include "game/match/Roles.h"
 #include "game/props/Poisonable.h"
 #include "game/props/User.h"
@@ -109,6 +111,35 @@ TEST_F(DetectiveTest, APunchCostsAStrikeAndAFaintAndTheDetectiveGetsUpOnlyWhileS
     EXPECT_FLOAT_EQ(detective->faintTime, exhausted ? 4.0f : 0.0f);
     for (Framework::GameObject* away : {guest.GetOwner(), behind.GetOwner()}) away->GetTransform().position.x = 5000.0f;
   }
+}
+
+TEST_F(DetectiveTest, APunchPutsASweepAwayAndAfterTheMatchNoRecoveryOrWorkGivesTheControlsBack) {
+  Guest({0, 90, 0}, false).Die(NPC::kKilled);
+  Guest({0, 50, 0}, false);
+  Tap("E");
+  Tap("Q");
+  EXPECT_TRUE(!detective->meterActive && MeterX() == 5000.0f) << "put away, not left frozen on the screen";
+  detective->EndMatch();
+  detective->workTimer.Start(9.0f);
+  Run(9.5f);  // the faint's recovery runs out, then the work
+  EXPECT_FALSE(detective->inputEnabled);
+}
+
+TEST_F(DetectiveTest, LyingNumbersInThePlayersAndEntranceDataKeepTheirDefaultsNamingFileAndField) {
+  TestSupport::TempFolder folder;
+  const std::string file = folder.Write("Liar.xml",
+      "<A><Name string=\"Liar\"/><Detective><interaction_range float=\"inf\"/><goodSize float=\"-5\"/></Detective>"
+      "<Killer><interaction_range float=\"nan\"/></Killer><DetectiveIntro><entryTime float=\"nan\"/>"
+      "<walkTime float=\"inf\"/><endPosition Vec3=\"nan,0,0\"/></DetectiveIntro></A>").string();
+  testing::internal::CaptureStderr();
+  const auto liar = Framework::GetFactory().CreateFromFile(file);
+  const std::string errors = testing::internal::GetCapturedStderr();
+  for (const char* lie : {"interaction_range = inf", "goodSize = -5", "interaction_range = nan", "entryTime = nan",
+                          "walkTime = inf", "endPosition = nan"})
+    EXPECT_NE(errors.find("Error: " + file + ": " + lie), std::string::npos) << errors;
+  EXPECT_EQ(liar->GetComponent<Detective>()->interactionRange + liar->GetComponent<Killer>()->interactionRange, 200.0f);
+  const DetectiveIntro& intro = *liar->GetComponent<DetectiveIntro>();
+  EXPECT_TRUE(intro.entryTime == 0.0f && intro.walkTime == 3.0f && intro.endPosition.x == 0.0f);
 }
 
 TEST_F(DetectiveTest, TheFaintStarsCircleTheHeadWhicheverSideTheBlowCameFrom) {

@@ -83,6 +83,11 @@ TEST_F(PanicSystemTest, SettingsFileDefaultsAndRefusedValues) {
   EXPECT_NE(refused.find("Error: panicStrikeChances"), std::string::npos);
   EXPECT_FLOAT_EQ(panic.panicPerSecond, 0.0f);
   EXPECT_FALSE(panic.StrikesExhausted()) << "a match must not end in its first frame";
+  const std::string lies =
+      Load("<panicPerSecond float=\"nan\"/><panicThresholdPerStrike int=\"0\"/><panicStrikeChances int=\"5000\"/>");
+  for (const char* lie : {"panicPerSecond = nan", "panicThresholdPerStrike = 0", "panicStrikeChances = 5000"})
+    EXPECT_NE(lies.find("Error: " + (temp.Path() / "p.xml").string() + ": " + lie), std::string::npos) << lies;
+  EXPECT_TRUE(panic.panicPerSecond == 1.0f && panic.thresholdPerStrike == 10 && panic.strikeChances == 10);
   testing::internal::CaptureStderr();
   panic.LoadSettings((temp.Path() / "missing.xml").string());
   testing::internal::GetCapturedStderr();

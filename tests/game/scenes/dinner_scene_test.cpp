@@ -15,6 +15,7 @@
 #include "engine/ui/UIImage.h"
 #include "engine/ui/UISystem.h"
 #include "engine/ui/UIText.h"
+#include "game/characters/Detective.h"
 #include "game/characters/Killer.h"
 #include "game/guests/NPC.h"
 #include "game/guests/NPCManager.h"
@@ -97,6 +98,7 @@ TEST_F(DinnerSceneTest, TheKillTargetEndsTheMatchForTheKillerAfterTheTrapsBlast)
   world.Frame();
   EXPECT_TRUE(scene->outroActive && Framework::GetSceneManager().FindObject("BlackScreen")->IsEnabled());
   EXPECT_FALSE(TheKiller()->inputEnabled);
+  EXPECT_TRUE(Find<Detective>("Player1")->MatchOver()) << "nothing may give the Detective its controls back";
   world.Tap("TAB");
   EXPECT_FALSE(Framework::GetEngine().paused) << "no pause once the match is over";
   world.Run(4.5f);  // the fade, then the blast under the Detective

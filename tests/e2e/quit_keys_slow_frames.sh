@@ -17,7 +17,7 @@ LIMIT_SECONDS=10
 grep -qa __asan_init "$BINARY" && LIMIT_SECONDS=30
 
 copy_resources
-"$PYTHON" - "$SOURCE_ROOT/tools/sceneindex.py" "$WORK/Resources" "${SLOW_FRAME_SPRITES:-12000}" <<'PY'
+"$PYTHON" - "$SOURCE_ROOT/tools/sceneindex.py" "$WORK/Resources" "${SLOW_FRAME_SPRITES:-20000}" <<'PY'
 import subprocess, sys
 tool, resources, count = sys.argv[1:4]
 with open(resources + "/mainmenu/weight.xml", "w") as f:
@@ -28,7 +28,6 @@ with open(resources + "/mainmenu/weight.xml", "w") as f:
 for scene, entries in (("splash", []), ("mainmenu", ["weight.xml"] * int(count))):
     subprocess.run([sys.executable, tool, "write", "%s/%s/%s.scene" % (resources, scene, scene)] + entries, check=True)
 PY
-
 start_game_with_window
 xdotool windowfocus "$WINDOW" 2>/dev/null || true
 screen_watch_window

@@ -38,14 +38,13 @@ bool Engine::QuitKeysPressed() {
   InputManager& input = GetInputManager();
   if (input.inputDisabled) return false;
   Platform::Backend& platform = Platform::Current();
-  const bool altHeld = platform.IsWindowActive() && (platform.IsKeyDown(keyTable[kKeyRowLAlt].virtualKey) ||
-                                                     platform.IsKeyDown(keyTable[kKeyRowRAlt].virtualKey));
+  // Alt counts through a press of this frame too: Alt+F4 pressed and let go
+  // within one slow frame leaves nothing held by the time the frame ends.
+  const bool altHeld = platform.IsWindowActive() && (InputManager::IsKeyDownThisFrame(kKeyRowLAlt) ||
+                                                     InputManager::IsKeyDownThisFrame(kKeyRowRAlt));
   if (!altHeld) return false;
   input.mouseInUse = false;
-  KeyInfo& f4 = keyTable[kKeyRowF4];
-  if (!platform.IsWindowActive() || !platform.IsKeyDown(f4.virtualKey) || !f4.released) return false;
-  f4.released = false;
-  return true;
+  return platform.IsWindowActive() && InputManager::TakeKeyTrigger(kKeyRowF4);
 }
 
 bool Engine::RunFrame() {

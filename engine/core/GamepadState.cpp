@@ -28,6 +28,8 @@ const std::array<PadButtonName, kPadButtonCount>& ButtonTable() {
 
 bool WindowActive() { return Platform::Current().IsWindowActive(); }
 
+constexpr uint16_t kAllButtons = 0xFFFF;
+
 }  // namespace
 
 GamepadState::GamepadState(int playerNumber) : player(playerNumber), buttons(ButtonTable()) {}
@@ -40,9 +42,18 @@ bool GamepadState::Poll() {
 }
 
 void GamepadState::Update() {
-  if (!Poll()) return;
+  pressedThisFrame = Platform::Current().TakePadPresses(player - 1, kAllButtons);
+  if (!Poll()) {
+    pressedThisFrame = 0;
+    return;
+  }
   for (PadButtonName& button : buttons)
     if (!button.armed && !IsMaskDown(button.mask)) button.armed = true;
+}
+
+void GamepadState::DropPresses() {
+  Platform::Current().TakePadPresses(player - 1, kAllButtons);
+  pressedThisFrame = 0;
 }
 
 bool GamepadState::IsButtonDown(int button) const {
@@ -52,17 +63,25 @@ bool GamepadState::IsButtonDown(int button) const {
 }
 
 bool GamepadState::IsButtonTriggered(int button) {
-  if (!IsButtonDown(button)) return false;
+  if (!IsValidButton(button) || !WindowActive()) return false;
+  if (Framework::GetInputManager().inputDisabled) return false;
   return ConsumeIfPressed(button);
 }
 
 bool GamepadState::IsStartTriggered() {
-  if (!WindowActive() || !IsMaskDown(buttons[kPadButtonStart].mask)) return false;
+  if (!WindowActive()) return false;
   return ConsumeIfPressed(kPadButtonStart);
 }
 
+// The press is used up here and in the platform, as for keys: a pump in
+// the middle of a frame may have brought the press that the held button
+// reports now.
 bool GamepadState::ConsumeIfPressed(int button) {
-  if (!buttons[button].armed) return false;
-  buttons[button].armed = false;
+  PadButtonName& entry = buttons[button];
+  const bool pressedInPump = (pressedThisFrame & entry.mask) != 0;
+  if (!pressedInPump && !(entry.armed && IsMaskDown(entry.mask))) return false;
+  entry.armed = false;
+  pressedThisFrame = static_cast<uint16_t>(pressedThisFrame & ~entry.mask);
+  Platform::Current().TakePadPresses(player - 1, entry.mask);
   return true;
 }

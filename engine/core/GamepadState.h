@@ -24,11 +24,17 @@ class GamepadState {
 
   // Reads the pad afresh; true when it is connected. Latches are untouched.
   bool Poll();
-  // Per-frame step after a successful read: re-arms released buttons.
+  // Per-frame step: takes the buttons this frame's event pump saw go down
+  // and, when the pad is connected, re-arms released buttons.
   void Update();
+  // In place of Update while the window is inactive: presses made meanwhile
+  // are dropped, not kept for the window's return.
+  void DropPresses();
 
   // Both answer false while the window is inactive or input is disabled,
-  // and for a button number outside the table.
+  // and for a button number outside the table. Down means held now; a
+  // trigger fires once per press, for an armed button held now or for a
+  // press this frame's pump brought, even one already released.
   bool IsButtonDown(int button) const;
   bool IsButtonTriggered(int button);
   // The Start button's own trigger, which works while input is disabled
@@ -42,6 +48,7 @@ class GamepadState {
   Platform::PadState current;
   int player;
   std::array<PadButtonName, kPadButtonCount> buttons;
+  uint16_t pressedThisFrame = 0;  // button bits that went down in this frame's pump
 
  private:
   static bool IsValidButton(int button) { return button >= 0 && button < kPadButtonCount; }

@@ -41,11 +41,14 @@ bool WindowActive() { return Platform::Current().IsWindowActive(); }
 bool IsKeyRow(int key) { return key >= 0 && key < kKeyCount; }
 bool IsHeld(int key) { return Platform::Current().IsKeyDown(keyTable[key].virtualKey); }
 
-// Clears the row's latch when it was set; true when it was.
-bool ConsumeLatch(int key) {
-  if (!keyTable[key].released) return false;
-  keyTable[key].released = false;
-  return true;
+// Uses the press up. A pump in the middle of a frame (a long scene load)
+// can bring a key down before the next Update takes its press; the held
+// key that triggers now is that press, so the platform's copy goes too, or
+// the press would trigger a second time in the next frame.
+void ConsumePress(KeyInfo& row) {
+  row.released = false;
+  row.pressedThisFrame = false;
+  Platform::Current().TakeKeyPress(row.virtualKey);
 }
 
 }  // namespace
@@ -83,11 +86,20 @@ void InputManager::ReadBindingFiles() {
 
 void InputManager::Update(float) {
   BeginTiming();
-  if (WindowActive()) {
-    for (int key = 0; key < kKeyCount; ++key)
-      if (!keyTable[key].released && !IsHeld(key)) keyTable[key].released = true;
-    for (GamepadState* pad : {padOne.get(), padTwo.get()})
-      if (pad && pad->Poll()) pad->Update();
+  const bool active = WindowActive();
+  // Presses are taken every frame: like a held key that is let go, a press
+  // nobody asked for in the frame after its pump is gone (and a press during
+  // a fade does not wait for the fade's end).
+  for (int key = 0; key < kKeyCount; ++key) {
+    KeyInfo& row = keyTable[key];
+    row.pressedThisFrame = Platform::Current().TakeKeyPress(row.virtualKey) && active;
+    if (active && !row.released && !IsHeld(key)) row.released = true;
+  }
+  for (GamepadState* pad : {padOne.get(), padTwo.get()}) {
+    if (pad && active)
+      pad->Update();
+    else if (pad)
+      pad->DropPresses();
   }
   EndTiming();
 }
@@ -100,14 +112,28 @@ bool InputManager::IsKeyDown(int key) {
 }
 
 bool InputManager::IsKeyTriggered(int key) {
-  if (!IsKeyDown(key) || !ConsumeLatch(key)) return false;
+  if (inputDisabled || !IsKeyRow(key) || !WindowActive()) return false;
+  if (IsHeld(key)) mouseInUse = false;  // as IsKeyDown: a held key takes the mouse's place
+  if (!TakeKeyTrigger(key)) return false;
   mouseInUse = false;
   return true;
 }
 
 bool InputManager::WasKeyPressed(int key) {
-  if (!IsKeyRow(key) || !WindowActive() || !IsHeld(key)) return false;
-  return ConsumeLatch(key);
+  if (!IsKeyRow(key) || !WindowActive()) return false;
+  return TakeKeyTrigger(key);
+}
+
+bool InputManager::TakeKeyTrigger(int key) {
+  if (!IsKeyRow(key)) return false;
+  KeyInfo& row = keyTable[key];
+  if (!row.pressedThisFrame && !(row.released && IsHeld(key))) return false;
+  ConsumePress(row);
+  return true;
+}
+
+bool InputManager::IsKeyDownThisFrame(int key) {
+  return IsKeyRow(key) && (keyTable[key].pressedThisFrame || IsHeld(key));
 }
 
 bool InputManager::IsActionDown(int player, const std::string& action) {

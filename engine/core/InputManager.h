@@ -16,6 +16,8 @@ struct KeyInfo {
   std::string name;
   uint8_t virtualKey = 0;
   bool released = true;  // trigger latch
+  // Went down in the event pump of this frame, maybe already up again.
+  bool pressedThisFrame = false;
 };
 
 constexpr int kKeyCount = 103;
@@ -30,17 +32,29 @@ class InputManager : public System {
   InputManager();
   ~InputManager() override;
   std::string GetName() override { return "InputManager"; }
-  // Re-arms released keys and buttons; nothing happens while the window is
-  // inactive, so a press made elsewhere never re-arms a latch.
+  // Takes the presses of this frame's event pump and re-arms released keys
+  // and buttons; nothing is re-armed or kept while the window is inactive,
+  // so a press made elsewhere never counts.
   void Update(float dt) override;
   // Creates both pads and reads the four binding files from Resources/.
   void Initialize() override;
 
   // `key` is a key-table row; rows outside the table answer false.
+  // Down means held now. A trigger fires once per press: for a key held now
+  // whose latch is armed, or for a press this frame's pump brought, even one
+  // that is already released (a press shorter than a frame).
   bool IsKeyDown(int key);
   bool IsKeyTriggered(int key);
   // The trigger test that ignores inputDisabled and leaves mouseInUse alone.
   static bool WasKeyPressed(int key);
+  // The trigger with no gates at all; the callers apply their own.
+  static bool TakeKeyTrigger(int key);
+  // Held now, or pressed in this frame's pump. Only a chord's modifier asks
+  // this: Alt+F4 made and let go within one slow frame reaches the engine as
+  // two presses and nothing held, and Alt must count as down for F4's
+  // trigger to end the game. Everything else keeps "held now", so a tap
+  // shorter than a frame does not count as holding a movement key.
+  static bool IsKeyDownThisFrame(int key);
 
   // `player` is 1 or 2, or 0 for either (player 1 is asked first). A
   // connected pad replaces its player's keyboard bindings entirely.

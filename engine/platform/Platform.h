@@ -111,6 +111,12 @@ class Backend {
   // left, right and middle mouse buttons; left/right Shift, Ctrl, Alt distinct).
   virtual bool IsKeyDown(int virtualKey) = 0;
   virtual PadState GetPadState(int slot) = 0;  // slot 0 or 1
+  // Presses the event pump has seen, each kept until it is taken: true once
+  // for a key or mouse button that went down since it was last taken, even
+  // when it is up again by now. Key repeats are no presses.
+  virtual bool TakeKeyPress(int virtualKey) = 0;
+  // The same for pad buttons: the bits of `buttons` that went down in the slot.
+  virtual uint16_t TakePadPresses(int slot, uint16_t buttons) = 0;
 };
 
 // The installed backend; a TestBackend until one is installed, so engine

@@ -43,6 +43,8 @@ class SdlBackend : public Backend {
 
   bool IsKeyDown(int virtualKey) override { return input_.IsKeyDown(virtualKey); }
   PadState GetPadState(int slot) override { return input_.GetPadState(slot); }
+  bool TakeKeyPress(int virtualKey) override { return input_.TakeKeyPress(virtualKey); }
+  uint16_t TakePadPresses(int slot, uint16_t buttons) override { return input_.TakePadPresses(slot, buttons); }
 
   // For tests: the window's client size and whether it is shown fullscreen
   // (exclusive or as a borderless window at the configured size).

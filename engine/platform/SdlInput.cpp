@@ -5,6 +5,8 @@
 #include <array>
 #include <iostream>
 
+#include "engine/platform/PressLatch.h"
+
 namespace Platform {
 
 namespace {
@@ -69,6 +71,32 @@ SDL_Scancode ScancodeFor(int virtualKey) {
   }
 }
 
+// SDL scancode -> the virtual key that names it; 0 for a key the engine
+// does not name. Both Enter keys are the one Enter code.
+int VirtualKeyFor(SDL_Scancode scancode) {
+  static const std::array<uint8_t, SDL_NUM_SCANCODES> table = [] {
+    std::array<uint8_t, SDL_NUM_SCANCODES> keys{};
+    for (int virtualKey = 1; virtualKey < 256; ++virtualKey) {
+      const SDL_Scancode code = ScancodeFor(virtualKey);
+      if (code != SDL_SCANCODE_UNKNOWN) keys[static_cast<std::size_t>(code)] = static_cast<uint8_t>(virtualKey);
+    }
+    keys[SDL_SCANCODE_KP_ENTER] = 0x0D;
+    return keys;
+  }();
+  const int code = static_cast<int>(scancode);
+  return code >= 0 && code < SDL_NUM_SCANCODES ? table[static_cast<std::size_t>(code)] : 0;
+}
+
+// SDL mouse button -> its virtual key; 0 for the others.
+int VirtualKeyForMouseButton(Uint8 button) {
+  switch (button) {
+    case SDL_BUTTON_LEFT: return 0x01;
+    case SDL_BUTTON_RIGHT: return 0x02;
+    case SDL_BUTTON_MIDDLE: return 0x04;
+    default: return 0;
+  }
+}
+
 // Mouse-button virtual keys -> SDL button mask; 0 for anything else.
 Uint32 MouseMaskFor(int virtualKey) {
   switch (virtualKey) {
@@ -107,6 +135,7 @@ constexpr std::array<PadBit, 14> kPadBits = {{
 
 struct SdlInput::Impl {
   std::array<SDL_GameController*, kPadSlots> pads{};
+  PressLatch presses;
 
   int SlotOf(SDL_JoystickID id) const {
     for (int slot = 0; slot < kPadSlots; ++slot)
@@ -136,6 +165,13 @@ struct SdlInput::Impl {
     if (slot < 0) return;
     SDL_GameControllerClose(pads[slot]);
     pads[slot] = nullptr;
+    presses.ForgetPad(slot);
+  }
+
+  void LatchPadButton(const SDL_ControllerButtonEvent& event) {
+    const int slot = SlotOf(event.which);
+    for (const PadBit& bit : kPadBits)
+      if (bit.button == event.button) presses.PadButtonsWentDown(slot, bit.mask);
   }
 
   void CloseAll() {
@@ -158,10 +194,25 @@ void SdlInput::Open() {
 }
 
 void SdlInput::HandleEvent(const SDL_Event& event) {
-  if (event.type == SDL_CONTROLLERDEVICEADDED)
-    impl_->Add(event.cdevice.which);
-  else if (event.type == SDL_CONTROLLERDEVICEREMOVED)
-    impl_->Remove(event.cdevice.which);
+  switch (event.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+      impl_->Add(event.cdevice.which);
+      break;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      impl_->Remove(event.cdevice.which);
+      break;
+    case SDL_KEYDOWN:
+      if (event.key.repeat == 0) impl_->presses.KeyWentDown(VirtualKeyFor(event.key.keysym.scancode));
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+      impl_->presses.KeyWentDown(VirtualKeyForMouseButton(event.button.button));
+      break;
+    case SDL_CONTROLLERBUTTONDOWN:
+      impl_->LatchPadButton(event.cbutton);
+      break;
+    default:
+      break;
+  }
 }
 
 bool SdlInput::IsKeyDown(int virtualKey) const {
@@ -186,6 +237,12 @@ PadState SdlInput::GetPadState(int slot) const {
   for (const PadBit& bit : kPadBits)
     if (SDL_GameControllerGetButton(pad, bit.button)) state.buttons |= bit.mask;
   return state;
+}
+
+bool SdlInput::TakeKeyPress(int virtualKey) { return impl_->presses.TakeKey(virtualKey); }
+
+uint16_t SdlInput::TakePadPresses(int slot, uint16_t buttons) {
+  return impl_->presses.TakePadButtons(slot, buttons);
 }
 
 void SdlInput::Close() {

@@ -3,14 +3,18 @@
 namespace Platform {
 
 void TestBackend::SetKeyDown(int virtualKey, bool down) {
-  if (down)
-    keys_.insert(virtualKey);
-  else
-    keys_.erase(virtualKey);
+  if (down && keys_.insert(virtualKey).second) presses_.KeyWentDown(virtualKey);
+  if (!down) keys_.erase(virtualKey);
 }
 
 void TestBackend::SetPad(int slot, PadState state) {
-  if (slot >= 0 && slot < kPadSlots) pads_[slot] = state;
+  if (slot < 0 || slot >= kPadSlots) return;
+  // Plugging a pad in with a button held is no press of that button.
+  const PadState before = pads_[slot];
+  if (before.connected && state.connected)
+    presses_.PadButtonsWentDown(slot, static_cast<uint16_t>(state.buttons & ~before.buttons));
+  if (!state.connected) presses_.ForgetPad(slot);
+  pads_[slot] = state;
 }
 
 void TestBackend::QueueMouseMove(int x, int y) {

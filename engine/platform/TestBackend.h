@@ -4,12 +4,14 @@
 #include <set>
 
 #include "engine/platform/Platform.h"
+#include "engine/platform/PressLatch.h"
 
 namespace Platform {
 
 class TestBackend : public Backend {
  public:
-  // Controls for tests.
+  // Controls for tests. A key or pad button that goes down is also latched
+  // as a press, as the event pump latches it.
   void SetKeyDown(int virtualKey, bool down);
   void SetPad(int slot, PadState state);
   void SetActive(bool active) { active_ = active; }
@@ -62,12 +64,15 @@ class TestBackend : public Backend {
   bool HasGLContext() const override { return false; }
   bool IsKeyDown(int virtualKey) override { return keys_.count(virtualKey) != 0; }
   PadState GetPadState(int slot) override;
+  bool TakeKeyPress(int virtualKey) override { return presses_.TakeKey(virtualKey); }
+  uint16_t TakePadPresses(int slot, uint16_t buttons) override { return presses_.TakePadButtons(slot, buttons); }
 
   std::string title;
   int width = 0, height = 0;
 
  private:
   std::set<int> keys_;
+  PressLatch presses_;
   std::array<PadState, kPadSlots> pads_{};
   bool active_ = true;
   bool hasWindow_ = false;

@@ -154,4 +154,17 @@ TEST_F(FrameLoop, AltF4EndsTheLoopOnlyWhenActiveEnabledAndArmed) {
   keyTable[kKeyRowF4].released = true;
 }
 
+TEST_F(FrameLoop, AltF4LetGoBeforeTheFrameReadsItEndsTheLoopUnlessAFadeRuns) {
+  Framework::InputManager& input = Framework::GetInputManager();
+  Engine engine;
+  engine.AddSystem(&input);
+  for (bool fading : {true, false}) {
+    for (bool down : {true, false})
+      for (int row : {Framework::kKeyRowLAlt, Framework::kKeyRowF4})
+        backend->SetKeyDown(keyTable[row].virtualKey, down);  // all within one pump
+    input.inputDisabled = fading;
+    EXPECT_EQ(engine.RunFrame(), fading);
+  }
+}
+
 }  // namespace

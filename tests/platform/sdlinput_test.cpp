@@ -130,6 +130,11 @@ TEST_F(SdlPads, PadPressReachesTheActionOfThePlayerInItsSlot) {
   first.SetButton(Platform::PAD_START, true);
   EXPECT_TRUE(input.IsActionTriggered(1, "pause_game"));
   EXPECT_FALSE(input.IsActionTriggered(2, "pause_game"));
+  first.SetButton(Platform::PAD_A, true);  // down and up within one pump
+  first.SetButton(Platform::PAD_A, false);
+  Frame();
+  EXPECT_TRUE(input.IsActionTriggered(1, "interact"));
+  EXPECT_FALSE(input.IsActionTriggered(1, "interact"));
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ void InputFixture::TearDown() { Platform::SetBackend(std::make_unique<Platform::
 
 void ResetInput(const std::string& folder) {
   Framework::InputManager& input = Framework::GetInputManager();
-  for (Framework::KeyInfo& row : Framework::keyTable) row.released = true;
+  for (Framework::KeyInfo& row : Framework::keyTable) row = {row.name, row.virtualKey};
   input.inputDisabled = false;
   input.mouseInUse = true;
   input.keyEnum.clear();

@@ -115,11 +115,11 @@ TEST_F(EffectsTest, NothingCountsDownOrFollowsWhilePaused) {
   EXPECT_FLOAT_EQ(mark->object->GetTransform().position.y, 50.0f);
 }
 
-TEST_F(EffectsTest, EffectsStayUnderTheCeilingUntilTheSceneChanges) {
+TEST_F(EffectsTest, EffectsStayInsideTheBoundsUntilTheSceneChanges) {
   GameObject* guest = scene.FindObject("Guest");
-  manager().ceiling = 100.0f;
+  manager().bounds.top = 100.0f;
   // The emote is 10 high: shown or following, its top never passes 100.
-  auto shown = manager().Play("Emote", Math::Vec3(0, 120, 0), 1.0f, "").lock();
+  auto shown = manager().Play("Emote", Math::Vec3(0, 120, 0), std::numeric_limits<float>::max(), "").lock();
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
   shown->Attach(&guest->GetTransform(), Math::Vec3(0, 50, 0));
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 50.0f) << "room enough above the guest";
@@ -127,8 +127,29 @@ TEST_F(EffectsTest, EffectsStayUnderTheCeilingUntilTheSceneChanges) {
   manager().Update();
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, 30.0f);
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
+
+  // A bubble over a guest by each of the other walls, up and to the left
+  // of the head, slides just inside; one wider than the room keeps its
+  // left edge in, and the top wins over the bottom.
+  manager().bounds = {-200.0f, -100.0f, 200.0f, 100.0f};
+  const struct {
+    Math::Vec3 guest, expected;
+  } walls[] = {{{-195, 0, 0}, {-195, 50, 0}}, {{225, 0, 0}, {195, 50, 0}}, {{0, -190, 0}, {-25, -95, 0}}};
+  shown->Attach(&guest->GetTransform(), Math::Vec3(-25, 50, 0));
+  for (const auto& wall : walls) {
+    guest->GetTransform().position = wall.guest;
+    manager().Update();
+    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, wall.expected.x) << "guest at " << wall.guest.x;
+    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, wall.expected.y) << "guest at " << wall.guest.y;
+  }
+  manager().bounds = {-3.0f, 0.0f, 3.0f, 4.0f};
+  manager().Update();
+  EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, 2.0f);
+  EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, -1.0f);
+
   manager().Clear();
-  EXPECT_EQ(manager().ceiling, std::numeric_limits<float>::infinity());
+  EXPECT_EQ(manager().bounds.top, std::numeric_limits<float>::infinity());
+  EXPECT_EQ(manager().bounds.left, -std::numeric_limits<float>::infinity());
 }
 
 TEST_F(EffectsTest, ADestroyedTargetIsLeftBehindSafely) {

@@ -10,9 +10,11 @@
 #include "engine/core/InputManager.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/Transform.h"
+#include "engine/graphics/Camera.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
+#include "engine/physics/MapperFF.h"
 #include "engine/platform/Platform.h"
 #include "engine/ui/SysVars.h"
 #include "engine/ui/UIImage.h"
@@ -24,6 +26,7 @@
 #include "game/guests/NPCManager.h"
 #include "game/match/DetectiveIntro.h"
 #include "game/match/KillTarget.h"
+#include "game/match/RoomView.h"
 
 using Framework::GameObject;
 
@@ -99,19 +102,19 @@ void DinnerScene::Initialize() {
   BindIntro();
   Framework::GetInputManager().mouseInUse = false;
   PrepareDetectiveHud();
-  KeepEffectsUnderHudBar();
+  FrameTheRoom();
   SelectPostEffect();
   panelDrop = Utility::LerpStartEnd<Math::Vec3>(Math::Vec3(0, 500, 0), Math::Vec3(0, 0, 0), Utility::BounceOut, 2.0f);
 }
 
-// Bubbles and panic marks over people at the top wall would be cut off by
-// the bar along the top: they stay under its lower edge.
-void DinnerScene::KeepEffectsUnderHudBar() {
-  GameObject* bar = Find("HudBar");
-  const auto* image = bar ? bar->GetComponent<Framework::UIImage>() : nullptr;
-  if (!image) return;
-  const float lowerEdge = bar->GetTransform().position.y + image->position.y - std::fabs(image->size.y) / 2.0f;
-  Framework::EfxManager::Instance().ceiling = lowerEdge;
+// People by any wall show whole, and so do the bubbles and marks over
+// them, under the bar along the top.
+void DinnerScene::FrameTheRoom() {
+  const Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  const float width = static_cast<float>(graphics.viewportWidth), height = static_cast<float>(graphics.viewportHeight);
+  const RoomView view = FrameMatchRoom(*this, GetMapperFF(), width, height);
+  view.Apply(Framework::GetCamera());
+  Framework::EfxManager::Instance().bounds = EffectBoundsOf(*this, view, width, height);
 }
 
 void DinnerScene::BindDetective() {

@@ -64,7 +64,7 @@ class DinnerScene : public Framework::VScene {
   void PrepareCrowd();
   void BindIntro();
   void PrepareDetectiveHud();
-  void KeepEffectsUnderHudBar();
+  void FrameTheRoom();
   void SelectPostEffect();
 
   // Update's steps.

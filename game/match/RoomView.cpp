@@ -1,0 +1,121 @@
+#include "game/match/RoomView.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "engine/core/GameObject.h"
+#include "engine/core/VScene.h"
+#include "engine/graphics/Camera.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/physics/MapperFF.h"
+#include "engine/ui/UIImage.h"
+
+using Framework::GameObject;
+
+namespace {
+
+bool IsFinite(const WorldRect& rect) {
+  return std::isfinite(rect.left) && std::isfinite(rect.right) && std::isfinite(rect.bottom) &&
+         std::isfinite(rect.top);
+}
+
+// The HUD bar's image as a world rectangle; false without one.
+bool HudBarRect(const Framework::VScene& scene, WorldRect& rect) {
+  GameObject* bar = scene.FindObject("HudBar");
+  const auto* image = bar ? bar->GetComponent<Framework::UIImage>() : nullptr;
+  if (!image) return false;
+  const Math::Vec3& at = bar->GetTransform().position;
+  const float halfWidth = std::fabs(image->size.x) / 2.0f, halfHeight = std::fabs(image->size.y) / 2.0f;
+  rect = {at.x + image->position.x - halfWidth, at.y + image->position.y - halfHeight,
+          at.x + image->position.x + halfWidth, at.y + image->position.y + halfHeight};
+  return IsFinite(rect);
+}
+
+// How far a person's sprite reaches from its centre, over everyone who
+// may walk the floor.
+WorldRect PersonReach(const Framework::VScene& scene) {
+  WorldRect reach;
+  for (const char* tag : {"player", "enemy"}) {
+    for (GameObject* person : scene.FindObjectsByTag(tag)) {
+      const auto* sprite = person->GetComponent<Framework::Sprite>();
+      if (!sprite) continue;
+      const float halfWidth = std::fabs(sprite->size.x) / 2.0f, halfHeight = std::fabs(sprite->size.y) / 2.0f;
+      const WorldRect own{sprite->position.x - halfWidth, sprite->position.y - halfHeight,
+                          sprite->position.x + halfWidth, sprite->position.y + halfHeight};
+      if (!IsFinite(own)) continue;
+      reach = {std::min(reach.left, own.left), std::min(reach.bottom, own.bottom), std::max(reach.right, own.right),
+               std::max(reach.top, own.top)};
+    }
+  }
+  return reach;
+}
+
+}  // namespace
+
+WorldRect RoomView::Visible(float viewportWidth, float viewportHeight) const {
+  const float halfWidth = viewportWidth / 2.0f / zoom, halfHeight = viewportHeight / 2.0f / zoom;
+  return {centre.x - halfWidth, centre.y - halfHeight, centre.x + halfWidth, centre.y + halfHeight};
+}
+
+void RoomView::Apply(Framework::Camera& camera) const {
+  camera.position = Math::Vec3(centre.x, centre.y, zoom);
+  camera.target = Math::Vec3(centre.x, centre.y, 0.0f);
+}
+
+bool WalkableArea(const MapperFF& grid, WorldRect& area) {
+  bool found = false;
+  for (int row = 0; row < grid.Rows(); ++row) {
+    for (int column = 0; column < grid.Columns(); ++column) {
+      if (grid.Cell(column, row) != 0) continue;
+      const float left = column * grid.CellWidth() - grid.WorldWidth() / 2.0f;
+      const float top = grid.WorldHeight() / 2.0f - row * grid.CellHeight();
+      const WorldRect cell{left, top - grid.CellHeight(), left + grid.CellWidth(), top};
+      area = found ? WorldRect{std::min(area.left, cell.left), std::min(area.bottom, cell.bottom),
+                               std::max(area.right, cell.right), std::max(area.top, cell.top)}
+                   : cell;
+      found = true;
+    }
+  }
+  return found && grid.IsInitialized();
+}
+
+RoomView FrameRoom(const WorldRect& mustShow, float viewportWidth, float viewportHeight) {
+  RoomView view;
+  const float width = mustShow.right - mustShow.left, height = mustShow.top - mustShow.bottom;
+  if (!IsFinite(mustShow) || !(width > 0.0f) || !(height > 0.0f) || !(viewportWidth > 0.0f) ||
+      !(viewportHeight > 0.0f)) {
+    return view;
+  }
+  // A room that fits keeps the plain view, so rooms as big as the window
+  // look as they always have.
+  if (view.Visible(viewportWidth, viewportHeight).Contains(mustShow)) return view;
+  view.zoom = std::min({1.0f, viewportWidth / width, viewportHeight / height});
+  view.centre = Math::Vec2((mustShow.left + mustShow.right) / 2.0f, (mustShow.bottom + mustShow.top) / 2.0f);
+  return view;
+}
+
+RoomView FrameMatchRoom(const Framework::VScene& scene, const MapperFF& grid, float viewportWidth,
+                        float viewportHeight) {
+  WorldRect mustShow;
+  if (!WalkableArea(grid, mustShow)) return RoomView();
+  const WorldRect reach = PersonReach(scene);
+  mustShow = {mustShow.left + reach.left, mustShow.bottom + reach.bottom, mustShow.right + reach.right,
+              mustShow.top + reach.top};
+  WorldRect bar;
+  if (HudBarRect(scene, bar)) mustShow.top = std::max(mustShow.top, bar.top);
+  return FrameRoom(mustShow, viewportWidth, viewportHeight);
+}
+
+Framework::EfxBounds EffectBoundsOf(const Framework::VScene& scene, const RoomView& view, float viewportWidth,
+                                   float viewportHeight) {
+  Framework::EfxBounds bounds;
+  // Before the window has a size there is no view to keep effects in.
+  if (viewportWidth > 0.0f && viewportHeight > 0.0f) {
+    const WorldRect shown = view.Visible(viewportWidth, viewportHeight);
+    bounds = {shown.left, shown.bottom, shown.right, shown.top};
+  }
+  WorldRect bar;
+  if (HudBarRect(scene, bar)) bounds.top = std::min(bounds.top, bar.bottom);
+  return bounds;
+}

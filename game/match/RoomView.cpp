@@ -103,8 +103,14 @@ RoomView FrameMatchRoom(const Framework::VScene& scene, const MapperFF& grid, fl
   mustShow = {mustShow.left + reach.left, mustShow.bottom + reach.bottom, mustShow.right + reach.right,
               mustShow.top + reach.top};
   WorldRect bar;
-  if (HudBarRect(scene, bar)) mustShow.top = std::max(mustShow.top, bar.top);
-  return FrameRoom(mustShow, viewportWidth, viewportHeight);
+  const bool hasBar = HudBarRect(scene, bar);
+  if (hasBar) mustShow.top = std::max(mustShow.top, bar.top);
+  RoomView view = FrameRoom(mustShow, viewportWidth, viewportHeight);
+  // Room to spare goes below the room rather than above the bar, where
+  // a strip of wall would show over it.
+  const float above = view.Visible(viewportWidth, viewportHeight).top - mustShow.top;
+  if (hasBar && view.zoom < 1.0f && above > 0.0f) view.centre.y -= above;
+  return view;
 }
 
 Framework::EfxBounds EffectBoundsOf(const Framework::VScene& scene, const RoomView& view, float viewportWidth,

@@ -7,6 +7,7 @@
 #include "engine/core/GameObject.h"
 #include "engine/core/VScene.h"
 #include "engine/graphics/Camera.h"
+#include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/ui/UIImage.h"
@@ -30,6 +31,26 @@ bool HudBarRect(const Framework::VScene& scene, WorldRect& rect) {
   rect = {at.x + image->position.x - halfWidth, at.y + image->position.y - halfHeight,
           at.x + image->position.x + halfWidth, at.y + image->position.y + halfHeight};
   return IsFinite(rect);
+}
+
+// The floor's art as a world rectangle; false without a "Floor" sprite.
+bool FloorRect(const Framework::VScene& scene, WorldRect& rect) {
+  GameObject* floor = scene.FindObject("Floor");
+  const auto* art = floor ? floor->GetComponent<Framework::Sprite>() : nullptr;
+  if (!art) return false;
+  const Math::Vec2 at = art->WorldPosition();
+  const float halfWidth = std::fabs(art->size.x) / 2.0f, halfHeight = std::fabs(art->size.y) / 2.0f;
+  rect = {at.x - halfWidth, at.y - halfHeight, at.x + halfWidth, at.y + halfHeight};
+  return IsFinite(rect);
+}
+
+// How far the span [low, high] must move to lie within [from, to]; a span
+// wider than that keeps its centre.
+float ShiftInto(float low, float high, float from, float to) {
+  if (high - low > to - from) return (from + to) / 2.0f - (low + high) / 2.0f;
+  if (low < from) return from - low;
+  if (high > to) return to - high;
+  return 0.0f;
 }
 
 // How far a person's sprite reaches from its centre, over everyone who
@@ -95,8 +116,8 @@ RoomView FrameRoom(const WorldRect& mustShow, float viewportWidth, float viewpor
   return view;
 }
 
-RoomView FrameMatchRoom(const Framework::VScene& scene, const MapperFF& grid, float viewportWidth,
-                        float viewportHeight) {
+RoomView FrameRoomOf(const Framework::VScene& scene, const MapperFF& grid, float viewportWidth,
+                     float viewportHeight) {
   WorldRect mustShow;
   if (!WalkableArea(grid, mustShow)) return RoomView();
   const WorldRect reach = PersonReach(scene);
@@ -106,11 +127,28 @@ RoomView FrameMatchRoom(const Framework::VScene& scene, const MapperFF& grid, fl
   const bool hasBar = HudBarRect(scene, bar);
   if (hasBar) mustShow.top = std::max(mustShow.top, bar.top);
   RoomView view = FrameRoom(mustShow, viewportWidth, viewportHeight);
-  // Room to spare goes below the room rather than above the bar, where
-  // a strip of wall would show over it.
-  const float above = view.Visible(viewportWidth, viewportHeight).top - mustShow.top;
-  if (hasBar && view.zoom < 1.0f && above > 0.0f) view.centre.y -= above;
+  if (view.zoom >= 1.0f) return view;
+  // Room to spare goes below the room rather than over the bar, where a
+  // strip of wall would show above it; and the view stays on the floor's
+  // art, past which there is only the void.
+  WorldRect shown = view.Visible(viewportWidth, viewportHeight);
+  if (hasBar && shown.top > bar.top) view.centre.y -= shown.top - bar.top;
+  WorldRect art;
+  if (FloorRect(scene, art)) {
+    shown = view.Visible(viewportWidth, viewportHeight);
+    view.centre.x += ShiftInto(shown.left, shown.right, art.left, art.right);
+    view.centre.y += ShiftInto(shown.bottom, shown.top, art.bottom, art.top);
+  }
   return view;
+}
+
+void FrameTheRoom(const Framework::VScene& scene) {
+  const Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  const float width = static_cast<float>(graphics.viewportWidth);
+  const float height = static_cast<float>(graphics.viewportHeight);
+  const RoomView view = FrameRoomOf(scene, GetMapperFF(), width, height);
+  view.Apply(Framework::GetCamera());
+  Framework::EfxManager::Instance().bounds = EffectBoundsOf(scene, view, width, height);
 }
 
 Framework::EfxBounds EffectBoundsOf(const Framework::VScene& scene, const RoomView& view, float viewportWidth,

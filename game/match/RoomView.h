@@ -46,12 +46,17 @@ bool WalkableArea(const MapperFF& grid, WorldRect& area);
 // non-finite rectangle keeps the plain view.
 RoomView FrameRoom(const WorldRect& mustShow, float viewportWidth, float viewportHeight);
 
-// The match's own framing: its walkable floor grown by the largest
-// person's sprite ("player" and "enemy" objects), and its "HudBar". The
-// plain view when no grid has loaded.
-RoomView FrameMatchRoom(const Framework::VScene& scene, const MapperFF& grid, float viewportWidth,
-                        float viewportHeight);
+// A room's framing: its walkable floor grown by the largest person's
+// sprite ("player" and "enemy" objects), up to the top of its "HudBar".
+// Zoomed out, the view keeps its spare height below the room and stays on
+// the "Floor" sprite's art. The plain view when no grid has loaded.
+RoomView FrameRoomOf(const Framework::VScene& scene, const MapperFF& grid, float viewportWidth,
+                     float viewportHeight);
 
 // Where effects may show in that view: all of it under the "HudBar".
 Framework::EfxBounds EffectBoundsOf(const Framework::VScene& scene, const RoomView& view, float viewportWidth,
                                     float viewportHeight);
+
+// Frames the scene's room with the loaded grid in the graphics system's
+// viewport: moves the camera and keeps the effects inside the view.
+void FrameTheRoom(const Framework::VScene& scene);

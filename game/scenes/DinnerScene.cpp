@@ -1,6 +1,5 @@
 #include "game/scenes/DinnerScene.h"
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,11 +9,8 @@
 #include "engine/core/InputManager.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/Transform.h"
-#include "engine/graphics/Camera.h"
-#include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
-#include "engine/physics/MapperFF.h"
 #include "engine/platform/Platform.h"
 #include "engine/ui/SysVars.h"
 #include "engine/ui/UIImage.h"
@@ -102,19 +98,9 @@ void DinnerScene::Initialize() {
   BindIntro();
   Framework::GetInputManager().mouseInUse = false;
   PrepareDetectiveHud();
-  FrameTheRoom();
+  FrameTheRoom(*this);  // people by any wall show whole, and so do their bubbles
   SelectPostEffect();
   panelDrop = Utility::LerpStartEnd<Math::Vec3>(Math::Vec3(0, 500, 0), Math::Vec3(0, 0, 0), Utility::BounceOut, 2.0f);
-}
-
-// People by any wall show whole, and so do the bubbles and marks over
-// them, under the bar along the top.
-void DinnerScene::FrameTheRoom() {
-  const Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
-  const float width = static_cast<float>(graphics.viewportWidth), height = static_cast<float>(graphics.viewportHeight);
-  const RoomView view = FrameMatchRoom(*this, GetMapperFF(), width, height);
-  view.Apply(Framework::GetCamera());
-  Framework::EfxManager::Instance().bounds = EffectBoundsOf(*this, view, width, height);
 }
 
 void DinnerScene::BindDetective() {

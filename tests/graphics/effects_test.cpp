@@ -128,19 +128,16 @@ TEST_F(EffectsTest, EffectsStayInsideTheBoundsUntilTheSceneChanges) {
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, 30.0f);
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
 
-  // A bubble over a guest by each of the other walls, up and to the left
-  // of the head, slides just inside; one wider than the room keeps its
-  // left edge in, and the top wins over the bottom.
+  // A bubble up and left of a guest by each other wall slides just inside;
+  // in bounds too small for it, its left edge and its top stay in.
   manager().bounds = {-200.0f, -100.0f, 200.0f, 100.0f};
-  const struct {
-    Math::Vec3 guest, expected;
-  } walls[] = {{{-195, 0, 0}, {-195, 50, 0}}, {{225, 0, 0}, {195, 50, 0}}, {{0, -190, 0}, {-25, -95, 0}}};
   shown->Attach(&guest->GetTransform(), Math::Vec3(-25, 50, 0));
-  for (const auto& wall : walls) {
-    guest->GetTransform().position = wall.guest;
+  for (const auto& [at, expected] : {std::pair<Math::Vec3, Math::Vec2>{{-195, 0, 0}, {-195, 50}},
+                                     {{225, 0, 0}, {195, 50}}, {{0, -190, 0}, {-25, -95}}}) {
+    guest->GetTransform().position = at;
     manager().Update();
-    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, wall.expected.x) << "guest at " << wall.guest.x;
-    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, wall.expected.y) << "guest at " << wall.guest.y;
+    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, expected.x) << "guest at " << at.x << ", " << at.y;
+    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, expected.y) << "guest at " << at.x << ", " << at.y;
   }
   manager().bounds = {-3.0f, 0.0f, 3.0f, 4.0f};
   manager().Update();

@@ -53,6 +53,19 @@ float ShiftInto(float low, float high, float from, float to) {
   return 0.0f;
 }
 
+// The bar keeps its place on the screen, and so does everything it
+// frames: the view zooms about the bar's lower edge, just far enough that
+// the room fits below it. `fallback` when the bar leaves no room.
+RoomView ZoomUnderBar(const WorldRect& mustShow, float barBottom, float viewportWidth, float viewportHeight,
+                      const RoomView& fallback) {
+  const float worldBelow = barBottom - mustShow.bottom, screenBelow = barBottom + viewportHeight / 2.0f;
+  if (!(worldBelow > 0.0f) || !(screenBelow > 0.0f)) return fallback;
+  RoomView view;
+  view.zoom = std::min({1.0f, viewportWidth / (mustShow.right - mustShow.left), screenBelow / worldBelow});
+  view.centre = Math::Vec2((mustShow.left + mustShow.right) / 2.0f, barBottom - barBottom / view.zoom);
+  return view;
+}
+
 // How far a person's sprite reaches from its centre, over everyone who
 // may walk the floor.
 WorldRect PersonReach(const Framework::VScene& scene) {
@@ -123,19 +136,14 @@ RoomView FrameRoomOf(const Framework::VScene& scene, const MapperFF& grid, float
   const WorldRect reach = PersonReach(scene);
   mustShow = {mustShow.left + reach.left, mustShow.bottom + reach.bottom, mustShow.right + reach.right,
               mustShow.top + reach.top};
-  WorldRect bar;
-  const bool hasBar = HudBarRect(scene, bar);
-  if (hasBar) mustShow.top = std::max(mustShow.top, bar.top);
   RoomView view = FrameRoom(mustShow, viewportWidth, viewportHeight);
   if (view.zoom >= 1.0f) return view;
-  // Room to spare goes below the room rather than over the bar, where a
-  // strip of wall would show above it; and the view stays on the floor's
-  // art, past which there is only the void.
-  WorldRect shown = view.Visible(viewportWidth, viewportHeight);
-  if (hasBar && shown.top > bar.top) view.centre.y -= shown.top - bar.top;
+  WorldRect bar;
+  if (HudBarRect(scene, bar)) view = ZoomUnderBar(mustShow, bar.bottom, viewportWidth, viewportHeight, view);
+  // The view stays on the floor's art: past it there is only the void.
   WorldRect art;
   if (FloorRect(scene, art)) {
-    shown = view.Visible(viewportWidth, viewportHeight);
+    const WorldRect shown = view.Visible(viewportWidth, viewportHeight);
     view.centre.x += ShiftInto(shown.left, shown.right, art.left, art.right);
     view.centre.y += ShiftInto(shown.bottom, shown.top, art.bottom, art.top);
   }

@@ -47,9 +47,10 @@ bool WalkableArea(const MapperFF& grid, WorldRect& area);
 RoomView FrameRoom(const WorldRect& mustShow, float viewportWidth, float viewportHeight);
 
 // A room's framing: its walkable floor grown by the largest person's
-// sprite ("player" and "enemy" objects), up to the top of its "HudBar".
-// Zoomed out, the view keeps its spare height below the room and stays on
-// the "Floor" sprite's art. The plain view when no grid has loaded.
+// sprite ("player" and "enemy" objects). Zoomed out, the view pivots on
+// the lower edge of the "HudBar", so the bar keeps its place on the
+// screen, and it stays on the "Floor" sprite's art. The plain view when no
+// grid has loaded.
 RoomView FrameRoomOf(const Framework::VScene& scene, const MapperFF& grid, float viewportWidth,
                      float viewportHeight);
 

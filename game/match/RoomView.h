@@ -1,9 +1,9 @@
 #pragma once
-// How a match frames its room. People may stand anywhere on the walkable
-// cells, and the grid's walls are thin, so a person by a wall would reach
-// past the window's edge: the camera zooms out just enough that every
-// person shows whole, with the HUD bar along the top. The floor art
-// reaches past the grid to fill what the wider view shows.
+// How a match or the tutorial frames its room. People may stand anywhere
+// on the walkable cells, and the grid's walls are thin, so a person by a
+// wall would reach past the window's edge: the camera zooms out just
+// enough that every person shows whole, under the HUD bar along the top.
+// The floor art reaches past the grid to fill what the wider view shows.
 #include "engine/core/Vector.h"
 #include "engine/graphics/EfxManager.h"
 

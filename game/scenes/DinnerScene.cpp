@@ -9,6 +9,7 @@
 #include "engine/core/InputManager.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/Transform.h"
+#include "engine/graphics/Camera.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/platform/Platform.h"
@@ -100,7 +101,9 @@ void DinnerScene::Initialize() {
   PrepareDetectiveHud();
   FrameTheRoom(*this);  // people by any wall show whole, and so do their bubbles
   SelectPostEffect();
-  panelDrop = Utility::LerpStartEnd<Math::Vec3>(Math::Vec3(0, 500, 0), Math::Vec3(0, 0, 0), Utility::BounceOut, 2.0f);
+  // The winner panel drops to the middle of the screen, wherever the room's framing put the camera.
+  const Math::Vec3 middle(Framework::GetCamera().position.x, Framework::GetCamera().position.y, 0.0f);
+  panelDrop = Utility::LerpStartEnd<Math::Vec3>(middle + Math::Vec3(0, 500, 0), middle, Utility::BounceOut, 2.0f);
 }
 
 void DinnerScene::BindDetective() {

@@ -140,7 +140,6 @@ TEST_F(EffectsTest, EffectsStayInsideTheBoundsUntilTheSceneChanges) {
   }
 
   manager().Clear();
-  EXPECT_EQ(manager().bounds.top, std::numeric_limits<float>::infinity());
   EXPECT_EQ(manager().bounds.left, -std::numeric_limits<float>::infinity());
 }
 

@@ -1,8 +1,12 @@
-"""The three venues: a 1280 x 720 floor each and a texture of decor pieces.
+"""The three venues: a floor each and a texture of decor pieces.
 
-Floors keep a 20-px frame along the window's edges, where the walkability
-grid blocks the guests. Decor pieces are single-frame animations whose
-names (Table, Chair, Plant...) the level files use.
+A floor is the 1280 x 720 room the walkability grid lies on, with a 20-px
+frame along its edges where the grid blocks the guests, and a margin of
+MARGIN px all round: the match zooms out a little so that people by a wall
+show whole, and the margin fills what that wider view shows past the
+room. The frame and the top wall run on through the margin. Decor pieces
+are single-frame animations whose names (Table, Chair, Plant...) the level
+files use.
 """
 import math
 import random
@@ -13,17 +17,27 @@ from art_common import (OUTLINE, Animation, context, ellipse, fill_outline, hex_
                         rounded_rect, shade, star_path, stroke_line, surface)
 
 FLOOR_W, FLOOR_H, EDGE = 1280, 720, 20
+MARGIN = 32         # art past the room on every side
+LEFT, RIGHT = -MARGIN, FLOOR_W + MARGIN  # the image's edges in the room's coordinates
 WALL = 100          # the top band behind the HUD bar, where nobody walks
 MID_Y = (WALL + FLOOR_H - EDGE) / 2
 
 
 # ---- Floors -----------------------------------------------------------------------------------------
 
+def room_canvas():
+    """The floor image and a context that draws in the room's coordinates
+    (its top-left corner at the origin, the margin outside)."""
+    image = surface(FLOOR_W + 2 * MARGIN, FLOOR_H + 2 * MARGIN, opaque=True)
+    ctx = context(image)
+    ctx.translate(MARGIN, MARGIN)
+    return image, ctx
+
+
 def manor_floor():
     """Honey oak planks, a plum carpet with a gold border; wallpaper and
     wainscot along the top, panelled edges."""
-    image = surface(FLOOR_W, FLOOR_H, opaque=True)
-    ctx = context(image)
+    image, ctx = room_canvas()
     rng = random.Random(101)
     oak = hex_colour("94643a")
     plank_h = 30
@@ -71,24 +85,24 @@ def manor_floor():
 
 def manor_wall(ctx):
     """Burgundy damask above a dark wainscot and a skirting board."""
-    ctx.rectangle(0, 0, FLOOR_W, WALL)
+    ctx.rectangle(LEFT, -MARGIN, RIGHT - LEFT, WALL + MARGIN)
     paint_colour(ctx, hex_colour("6a1a26"))
     ctx.fill()
-    for x in range(0, FLOOR_W, 40):
+    for x in range(-40, RIGHT, 40):
         for y in (14, 44):
             polygon(ctx, [(x + 20, y), (x + 28, y + 10), (x + 20, y + 20), (x + 12, y + 10)])
             paint_colour(ctx, hex_colour("8a2a36"))
             ctx.fill()
-    ctx.rectangle(0, WALL - 40, FLOOR_W, 40)
+    ctx.rectangle(LEFT, WALL - 40, RIGHT - LEFT, 40)
     paint_colour(ctx, hex_colour("4a2a16"))
     ctx.fill()
-    for x in range(10, FLOOR_W, 80):
+    for x in range(10 - 80, RIGHT, 80):
         rounded_rect(ctx, x, WALL - 34, 64, 24, 3)
         ctx.set_line_width(2)
         paint_colour(ctx, hex_colour("6a4024"))
         ctx.stroke()
-    stroke_line(ctx, [(0, WALL - 40), (FLOOR_W, WALL - 40)], 3, hex_colour("c89a3a"))
-    ctx.rectangle(0, WALL - 6, FLOOR_W, 6)
+    stroke_line(ctx, [(LEFT, WALL - 40), (RIGHT, WALL - 40)], 3, hex_colour("c89a3a"))
+    ctx.rectangle(LEFT, WALL - 6, RIGHT - LEFT, 6)
     paint_colour(ctx, hex_colour("2a160c"))
     ctx.fill()
 
@@ -96,8 +110,7 @@ def manor_wall(ctx):
 def mall_floor():
     """Cream and grey tiles with teal inlays and a star medallion; shop
     fronts along the top, a steel edge."""
-    image = surface(FLOOR_W, FLOOR_H, opaque=True)
-    ctx = context(image)
+    image, ctx = room_canvas()
     tile = 64
     cream, grey = hex_colour("e8e2d4"), hex_colour("cfd2d6")
     for ty in range(FLOOR_H // tile + 1):
@@ -139,7 +152,7 @@ def mall_floor():
 
 def mall_wall(ctx):
     """Shop windows with striped awnings."""
-    ctx.rectangle(0, 0, FLOOR_W, WALL)
+    ctx.rectangle(LEFT, -MARGIN, RIGHT - LEFT, WALL + MARGIN)
     paint_colour(ctx, hex_colour("d8dce0"))
     ctx.fill()
     awnings = [hex_colour(c) for c in ("f28a2a", "2a8a8a", "d8404a", "f2c230", "6a5ac8")]
@@ -155,7 +168,7 @@ def mall_wall(ctx):
         ctx.set_line_width(1.5)
         paint_colour(ctx, OUTLINE)
         ctx.stroke()
-    ctx.rectangle(0, WALL - 6, FLOOR_W, 6)
+    ctx.rectangle(LEFT, WALL - 6, RIGHT - LEFT, 6)
     paint_colour(ctx, hex_colour("4a5460"))
     ctx.fill()
 
@@ -163,8 +176,7 @@ def mall_wall(ctx):
 def carnival_floor():
     """Striped summer grass, sandy paths, confetti; a striped fence edge and
     bunting along the top."""
-    image = surface(FLOOR_W, FLOOR_H, opaque=True)
-    ctx = context(image)
+    image, ctx = room_canvas()
     rng = random.Random(303)
     for i in range(0, FLOOR_W, 80):
         ctx.rectangle(i, 0, 80, FLOOR_H)
@@ -199,12 +211,17 @@ def carnival_floor():
         paint_colour(ctx, rng.choice(confetti), 0.9)
         ctx.fill()
         ctx.restore()
-    # Fence: red and white boards along the edges.
-    boards = [(i, y, 20, EDGE) for i in range(0, FLOOR_W, 20) for y in (0, FLOOR_H - EDGE)]
-    boards += [(x, i, EDGE, 20) for i in range(0, FLOOR_H, 20) for x in (0, FLOOR_W - EDGE)]
-    for x, y, w, h in boards:
+    # Fence: red and white boards along the edges, long enough to reach
+    # through the margin; each board keeps the colour it had at the room's edge.
+    depth = EDGE + MARGIN
+    boards = []
+    for i in range(-40, RIGHT, 20):
+        boards += [(i, -MARGIN, 20, depth, i), (i, FLOOR_H - EDGE, 20, depth, i + FLOOR_H - EDGE)]
+    for i in range(-40, FLOOR_H + MARGIN, 20):
+        boards += [(-MARGIN, i, depth, 20, i), (FLOOR_W - EDGE, i, depth, 20, i + FLOOR_W - EDGE)]
+    for x, y, w, h, key in boards:
         ctx.rectangle(x, y, w, h)
-        paint_colour(ctx, hex_colour("c8282a") if ((x + y) // 20) % 2 == 0 else hex_colour("f4f0e8"))
+        paint_colour(ctx, hex_colour("c8282a") if (key // 20) % 2 == 0 else hex_colour("f4f0e8"))
         ctx.fill()
     ctx.rectangle(EDGE, EDGE, FLOOR_W - 2 * EDGE, FLOOR_H - 2 * EDGE)
     ctx.set_line_width(3)
@@ -216,33 +233,33 @@ def carnival_floor():
 
 def carnival_wall(ctx, colours):
     """A wooden fence hung with bunting."""
-    ctx.rectangle(0, 0, FLOOR_W, WALL)
+    ctx.rectangle(LEFT, -MARGIN, RIGHT - LEFT, WALL + MARGIN)
     paint_colour(ctx, hex_colour("7ac0e8"))
     ctx.fill()
-    for x in range(0, FLOOR_W, 24):
+    for x in range(-48, RIGHT, 24):
         polygon(ctx, [(x + 2, WALL), (x + 2, 40), (x + 11, 32), (x + 20, 40), (x + 20, WALL)])
         fill_outline(ctx, hex_colour("b07a44"), 1.2)
     for y in (52, 82):
-        ctx.rectangle(0, y, FLOOR_W, 7)
+        ctx.rectangle(LEFT, y, RIGHT - LEFT, 7)
         fill_outline(ctx, hex_colour("8a5a30"), 1.0)
-    ctx.move_to(0, 36)
-    for x in range(0, FLOOR_W + 1, 64):
+    ctx.move_to(-64, 36)
+    for x in range(-64, RIGHT + 1, 64):
         ctx.curve_to(x + 20, 48, x + 44, 48, x + 64, 36)
     ctx.set_line_width(1.5)
     paint_colour(ctx, OUTLINE)
     ctx.stroke()
-    for i, x in enumerate(range(8, FLOOR_W, 32)):
+    for i, x in enumerate(range(8 - 64, RIGHT, 32)):
         sag = 8 * math.sin(math.pi * ((x % 64) / 64))
         polygon(ctx, [(x, 37 + sag), (x + 16, 37 + sag), (x + 8, 54 + sag)])
         fill_outline(ctx, colours[i % (len(colours) - 1)], 0.8)
-    ctx.rectangle(0, WALL - 6, FLOOR_W, 6)
+    ctx.rectangle(LEFT, WALL - 6, RIGHT - LEFT, 6)
     paint_colour(ctx, hex_colour("6a3a1e"))
     ctx.fill()
 
 
 def panelled_edge(ctx, wood, trim):
     ctx.set_fill_rule(cairo.FILL_RULE_EVEN_ODD)
-    ctx.rectangle(0, 0, FLOOR_W, FLOOR_H)
+    ctx.rectangle(LEFT, -MARGIN, RIGHT - LEFT, FLOOR_H + 2 * MARGIN)
     ctx.rectangle(EDGE, EDGE, FLOOR_W - 2 * EDGE, FLOOR_H - 2 * EDGE)
     paint_colour(ctx, wood)
     ctx.fill()
@@ -251,7 +268,7 @@ def panelled_edge(ctx, wood, trim):
     ctx.set_line_width(3)
     paint_colour(ctx, trim)
     ctx.stroke()
-    ctx.rectangle(5, 5, FLOOR_W - 10, FLOOR_H - 10)
+    ctx.rectangle(LEFT + 5, -MARGIN + 5, RIGHT - LEFT - 10, FLOOR_H + 2 * MARGIN - 10)
     ctx.set_line_width(1.5)
     paint_colour(ctx, shade(trim, 0.7))
     ctx.stroke()

@@ -27,7 +27,7 @@ Names the code relies on (one texture each, animations inside):
   the dish looks plus Broken.
 - "AlarmBox" (48 x 56): Normal, Interacted, Cooldown.
 - "Meter": Frame (100 x 16), Fill (white, 100 x 12), Arrow (16 x 18).
-- Floors "Floor_Manor", "Floor_Mall", "Floor_Carnival" (1280 x 720).
+- Floors "Floor_Manor", "Floor_Mall", "Floor_Carnival" (1344 x 784: the room and its margin).
 - Decor: see DECOR in art_venues.py for each venue's piece names.
 """
 import os

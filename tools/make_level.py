@@ -143,12 +143,18 @@ def decor_box(venue, animation, x, y):
             ) % (x, y, half[0], half[1])
 
 
+# The floor images: the 1280 x 720 room the grid lies on and a 32-px margin
+# all round (tools/art_venues.py), for the match's slightly wider view.
+FLOOR_SIZE = (1280 + 2 * 32, 720 + 2 * 32)
+
+
 def floor(venue):
     return ('<?xml version="1.0" ?>\n<Archetype>\n  <Enabled bool="true"/>\n  <Name string="Floor"/>\n'
             '  <Tag string="decor"/>\n'
             '  <Transform><position Vec3="0,0,0"/><scale Vec3="1,1,1"/><rotation float="0"/></Transform>\n'
-            '  <Sprite>\n    <position Vec2="0,0"/>\n    <size Vec2="1280,720"/>\n    <color Vec4="1,1,1,1"/>\n'
-            '    <layer unsigned="0"/>\n    <textureID string="Floor_%s"/>\n  </Sprite>\n</Archetype>\n') % venue
+            '  <Sprite>\n    <position Vec2="0,0"/>\n    <size Vec2="%d,%d"/>\n    <color Vec4="1,1,1,1"/>\n'
+            '    <layer unsigned="0"/>\n    <textureID string="Floor_%s"/>\n  </Sprite>\n</Archetype>\n') % (
+        FLOOR_SIZE + (venue,))
 
 
 def panic_info(overrides):

@@ -20,7 +20,7 @@ PLUM = (30, 20, 38, 230)
 GOLD = (222, 161, 46, 255)
 
 
-def hud_bar(width=1280, height=64):
+def hud_bar(width=1344, height=68):
     image = Image.new("RGBA", (width, height), PLUM)
     draw = ImageDraw.Draw(image)
     draw.rectangle([0, height - 4, width, height], fill=GOLD)

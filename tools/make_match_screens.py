@@ -112,10 +112,12 @@ def screens():
     # The HUD along the top edge: kills against the target on the left,
     # panic strikes against the chances on the right (room for fourteen
     # strike marks). The bar draws on
-    # layer 9 under the texts; its name keeps it off the menu layers.
-    files["HudBar"] = archetype("HudBar", "hud", (0, 330), [
-        image((0, 0), (1280, 64), "ui_hudbar", "Default"),
-        text((-40, -10), ["PANIC STRIKES"], 0.5)])
+    # layer 9 under the texts; its name keeps it off the menu layers. It
+    # reaches past the window's edges into the floor's margin, which the
+    # match's slightly wider view shows round the bar.
+    files["HudBar"] = archetype("HudBar", "hud", (0, 332), [
+        image((0, 0), (1344, 68), "ui_hudbar", "Default"),
+        text((-40, -12), ["PANIC STRIKES"], 0.5)])
     files["HudKills"] = archetype("HudKills", "hud", (-610, 320), [counter((0, 0), "Kills", "KILLS ", "", 0.6)])
     files["HudKillTarget"] = archetype("HudKillTarget", "hud", (-440, 320),
                                        [counter((0, 0), "MaxKills", "OF ", " TO WIN", 0.6)])

@@ -401,7 +401,8 @@ def main():
         (SCENE / (file_name + ".xml")).write_text(text)
         entries.append(file_name + ".xml")
 
-    write("Floor", sprite_archetype("Floor", "Floor_Manor", "Default", (0, 0), (1280, 720), 0))
+    # The manor's floor with the margin it keeps round the room for the match's view.
+    write("Floor", sprite_archetype("Floor", "Floor_Manor", "Default", (0, 0), (1280 + 2 * 32, 720 + 2 * 32), 0))
     for name, animation, position, size in DECOR:
         write(name, sprite_archetype(name, "Decor_Manor", animation, position, size, 1))
     for name, shared, position in PLACED:

@@ -10,10 +10,13 @@ uniform int spotlight;
 uniform float radius;
 uniform vec2 testPos;
 uniform vec2 cameraPos;
+// Screen pixels per world unit; unset (0) means the plain view.
+uniform float cameraZoom;
 
 float SpotlightFactor() {
   if (spotlight != 1) return 1.0;
-  vec2 world = gl_FragCoord.xy - vec2(textureSize(tex, 0)) * 0.5 + cameraPos;
+  float zoom = cameraZoom > 0.0 ? cameraZoom : 1.0;
+  vec2 world = (gl_FragCoord.xy - vec2(textureSize(tex, 0)) * 0.5) / zoom + cameraPos;
   float outside = smoothstep(radius - 8.0, radius + 8.0, distance(world, testPos));
   return mix(1.0, 0.2, outside);
 }

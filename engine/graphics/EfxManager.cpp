@@ -45,11 +45,27 @@ void EfxObject::Attach(Transform* followed, const Math::Vec3& where) {
   object->GetTransform().position = Placed(followed->position + offset);
 }
 
+namespace {
+
+// How far a span of half-width `half` around `centre` must move to lie
+// within [low, high]. A span wider than the room keeps its low edge in:
+// the start of a bubble (or the top of a mark) is what reads.
+float ShiftInto(float centre, float half, float low, float high) {
+  float shift = 0.0f;
+  if (centre + half > high) shift = high - (centre + half);
+  if (centre + shift - half < low) shift = low - (centre - half);
+  return shift;
+}
+
+}  // namespace
+
 Math::Vec3 EfxObject::Placed(Math::Vec3 at) const {
   if (sprite == nullptr) return at;
-  const float top = at.y + sprite->position.y + std::fabs(sprite->size.y) / 2.0f;
-  const float ceiling = EfxManager::Instance().ceiling;
-  if (top > ceiling) at.y -= top - ceiling;
+  const EfxBounds& bounds = EfxManager::Instance().bounds;
+  const Math::Vec2 half(std::fabs(sprite->size.x) / 2.0f, std::fabs(sprite->size.y) / 2.0f);
+  at.x += ShiftInto(at.x + sprite->position.x, half.x, bounds.left, bounds.right);
+  // The top wins over the bottom: under a HUD bar is where a bubble must not hide.
+  at.y -= ShiftInto(-(at.y + sprite->position.y), half.y, -bounds.top, -bounds.bottom);
   return at;
 }
 
@@ -102,7 +118,7 @@ void EfxManager::Add(const std::string& name, GameObject* object) {
 void EfxManager::Clear() {
   prototypes.clear();
   pools.clear();
-  ceiling = std::numeric_limits<float>::infinity();
+  bounds = EfxBounds();
 }
 
 void EfxManager::LoadSceneEffects() {

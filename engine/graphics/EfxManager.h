@@ -36,8 +36,8 @@ class EfxObject {
   // False once the carrying object has been destroyed; object and sprite
   // are then null.
   bool HasObject();
-  // Where the effect shows when asked for `at`: lowered so that its top
-  // stays under the manager's ceiling.
+  // Where the effect shows when asked for `at`: moved just enough that
+  // its sprite stays inside the manager's bounds.
   Math::Vec3 Placed(Math::Vec3 at) const;
 
   std::string name;
@@ -59,6 +59,14 @@ class EfxObject {
   std::weak_ptr<GameObject> target;
 };
 
+// The part of the world where effects show whole. Unbounded by default.
+struct EfxBounds {
+  float left = -std::numeric_limits<float>::infinity();
+  float bottom = -std::numeric_limits<float>::infinity();
+  float right = std::numeric_limits<float>::infinity();
+  float top = std::numeric_limits<float>::infinity();
+};
+
 class EfxManager {
  public:
   static EfxManager& Instance();
@@ -77,10 +85,10 @@ class EfxManager {
 
   const std::map<std::string, std::vector<std::shared_ptr<EfxObject>>>& Pools() const { return pools; }
 
-  // The highest y an effect's top may reach: a scene whose top edge is
-  // covered (a HUD bar) sets it, so that bubbles over people standing at
-  // the top stay in sight. A scene change lifts it again.
-  float ceiling = std::numeric_limits<float>::infinity();
+  // Where effects may show: a scene sets it from its view, with the top
+  // under whatever covers the top edge (a HUD bar), so that bubbles over
+  // people standing at any wall stay in sight. A scene change lifts it.
+  EfxBounds bounds;
 
  private:
   EfxManager() = default;

@@ -230,6 +230,7 @@ void GraphicsSystem::Update(float dt) {
     shaders.SetFloat(*post, "radius", spotlightRadius.GetValue());
     shaders.SetFloat(*post, "time", time);
     shaders.SetVec2(*post, "cameraPos", camera.position.x, camera.position.y);
+    shaders.SetFloat(*post, "cameraZoom", camera.position.z > 0.0f ? camera.position.z : 1.0f);
   }
   if (LeanSpritePrograms()) {
     for (const LeanProgram& lean : leanPrograms) {

@@ -28,8 +28,10 @@ int MenuLayerFor(const std::string& ownerName) {
 Math::Vec2 MouseWorldPosition() {
   const InputManager& input = GetInputManager();
   const GraphicsSystem& graphics = GetGraphicsSystem();
-  return Math::Vec2(input.mouseX - graphics.windowWidth / 2.0f + graphics.camera.position.x,
-                    input.mouseY - graphics.windowHeight / 2.0f + graphics.camera.position.y);
+  // The eye's height is the view's zoom (screen pixels per world unit).
+  const float zoom = graphics.camera.position.z > 0.0f ? graphics.camera.position.z : 1.0f;
+  return Math::Vec2((input.mouseX - graphics.windowWidth / 2.0f) / zoom + graphics.camera.position.x,
+                    (input.mouseY - graphics.windowHeight / 2.0f) / zoom + graphics.camera.position.y);
 }
 
 }  // namespace Framework

@@ -1,6 +1,5 @@
 #include "game/scenes/DinnerScene.h"
 
-#include <cmath>
 #include <string>
 #include <vector>
 
@@ -10,7 +9,7 @@
 #include "engine/core/InputManager.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/Transform.h"
-#include "engine/graphics/EfxManager.h"
+#include "engine/graphics/Camera.h"
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/platform/Platform.h"
@@ -24,6 +23,7 @@
 #include "game/guests/NPCManager.h"
 #include "game/match/DetectiveIntro.h"
 #include "game/match/KillTarget.h"
+#include "game/match/RoomView.h"
 
 using Framework::GameObject;
 
@@ -99,19 +99,11 @@ void DinnerScene::Initialize() {
   BindIntro();
   Framework::GetInputManager().mouseInUse = false;
   PrepareDetectiveHud();
-  KeepEffectsUnderHudBar();
+  FrameTheRoom(*this);  // people by any wall show whole, and so do their bubbles
   SelectPostEffect();
-  panelDrop = Utility::LerpStartEnd<Math::Vec3>(Math::Vec3(0, 500, 0), Math::Vec3(0, 0, 0), Utility::BounceOut, 2.0f);
-}
-
-// Bubbles and panic marks over people at the top wall would be cut off by
-// the bar along the top: they stay under its lower edge.
-void DinnerScene::KeepEffectsUnderHudBar() {
-  GameObject* bar = Find("HudBar");
-  const auto* image = bar ? bar->GetComponent<Framework::UIImage>() : nullptr;
-  if (!image) return;
-  const float lowerEdge = bar->GetTransform().position.y + image->position.y - std::fabs(image->size.y) / 2.0f;
-  Framework::EfxManager::Instance().ceiling = lowerEdge;
+  // The winner panel drops to the middle of the screen, wherever the room's framing put the camera.
+  const Math::Vec3 middle(Framework::GetCamera().position.x, Framework::GetCamera().position.y, 0.0f);
+  panelDrop = Utility::LerpStartEnd<Math::Vec3>(middle + Math::Vec3(0, 500, 0), middle, Utility::BounceOut, 2.0f);
 }
 
 void DinnerScene::BindDetective() {

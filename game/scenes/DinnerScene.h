@@ -64,7 +64,6 @@ class DinnerScene : public Framework::VScene {
   void PrepareCrowd();
   void BindIntro();
   void PrepareDetectiveHud();
-  void KeepEffectsUnderHudBar();
   void SelectPostEffect();
 
   // Update's steps.

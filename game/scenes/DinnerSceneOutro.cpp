@@ -142,9 +142,12 @@ Math::Vec3 DinnerScene::CameraGoal(const Math::Vec3& arrest, float eyeHeight) co
       half = Math::Vec2(std::fabs(look->size.x) / 2.0f, std::fabs(look->size.y) / 2.0f);
     }
   }
+  // The eye's height is the view's zoom: a zoomed-out view shows more.
   const Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
-  return Math::Vec3(WithinRoom(arrest.x, centre.x, half.x, graphics.viewportWidth),
-                    WithinRoom(arrest.y, centre.y, half.y, graphics.viewportHeight), eyeHeight);
+  const float zoom = eyeHeight > 0.0f ? eyeHeight : 1.0f;
+  return Math::Vec3(WithinRoom(arrest.x, centre.x, half.x, static_cast<int>(graphics.viewportWidth / zoom)),
+                    WithinRoom(arrest.y, centre.y, half.y, static_cast<int>(graphics.viewportHeight / zoom)),
+                    eyeHeight);
 }
 
 // The Detective falls where it stands, in the Killer's explosion.

@@ -18,6 +18,7 @@
 #include "game/characters/Detective.h"
 #include "game/characters/Killer.h"
 #include "game/guests/NPC.h"
+#include "game/match/RoomView.h"
 #include "game/props/Explodable.h"
 #include "game/props/Interactable.h"
 
@@ -110,6 +111,7 @@ void TutorialScene::Initialize() {
   runTime = 0.0f;
   lock.Attach(TheDetective(), TheKiller());
   lock.Apply(locked);
+  FrameTheRoom(*this);  // people by any wall show whole, and so do their bubbles
   ShowFirstPanels();
 }
 

@@ -115,11 +115,11 @@ TEST_F(EffectsTest, NothingCountsDownOrFollowsWhilePaused) {
   EXPECT_FLOAT_EQ(mark->object->GetTransform().position.y, 50.0f);
 }
 
-TEST_F(EffectsTest, EffectsStayUnderTheCeilingUntilTheSceneChanges) {
+TEST_F(EffectsTest, EffectsStayInsideTheBoundsUntilTheSceneChanges) {
   GameObject* guest = scene.FindObject("Guest");
-  manager().ceiling = 100.0f;
+  manager().bounds.top = 100.0f;
   // The emote is 10 high: shown or following, its top never passes 100.
-  auto shown = manager().Play("Emote", Math::Vec3(0, 120, 0), 1.0f, "").lock();
+  auto shown = manager().Play("Emote", Math::Vec3(0, 120, 0), std::numeric_limits<float>::max(), "").lock();
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
   shown->Attach(&guest->GetTransform(), Math::Vec3(0, 50, 0));
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 50.0f) << "room enough above the guest";
@@ -127,8 +127,20 @@ TEST_F(EffectsTest, EffectsStayUnderTheCeilingUntilTheSceneChanges) {
   manager().Update();
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, 30.0f);
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
+
+  // A bubble up and left of a guest by each other wall slides just inside.
+  manager().bounds = {-200.0f, -100.0f, 200.0f, 100.0f};
+  shown->Attach(&guest->GetTransform(), Math::Vec3(-25, 50, 0));
+  for (const auto& [at, expected] : {std::pair<Math::Vec3, Math::Vec2>{{-195, 0, 0}, {-195, 50}},
+                                     {{225, 0, 0}, {195, 50}}, {{0, -190, 0}, {-25, -95}}}) {
+    guest->GetTransform().position = at;
+    manager().Update();
+    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, expected.x) << "guest at " << at.x << ", " << at.y;
+    EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, expected.y) << "guest at " << at.x << ", " << at.y;
+  }
+
   manager().Clear();
-  EXPECT_EQ(manager().ceiling, std::numeric_limits<float>::infinity());
+  EXPECT_EQ(manager().bounds.left, -std::numeric_limits<float>::infinity());
 }
 
 TEST_F(EffectsTest, ADestroyedTargetIsLeftBehindSafely) {

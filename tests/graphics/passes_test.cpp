@@ -115,6 +115,11 @@ TEST_F(PassesTest, SpotlightDarkensOutsideItsRadius) {
   const Pixel outside = ReadPixel(kCentreX + 120, kCentreY);
   EXPECT_GT(inside.r, 240) << inside;
   EXPECT_LT(outside.r, 100) << outside;
+  graphics().camera.position.z = 0.5f;  // zoomed out: the lit circle shrinks with the world
+  Frame();
+  EXPECT_GT(ReadPixel(kCentreX + 20, kCentreY).r, 240);
+  EXPECT_LT(ReadPixel(kCentreX + 40, kCentreY).r, 100);
+  graphics().camera.position.z = 1.0f;
   GraphicsSystem::SetSpotlight(false, {0, 0}, 0.0f);
   Frame();
   EXPECT_GT(ReadPixel(kCentreX + 120, kCentreY).r, 240);

@@ -227,8 +227,12 @@ TEST(UIMouseTest, CursorFollowsTheMouseAndHidesWhenItIsNotInUse) {
   EXPECT_FLOAT_EQ(cursor.GetTransform().position.x, 90.0f) << "the cursor stays where it was";
   EXPECT_FALSE(image->sprite->enabled);
   EXPECT_FALSE(emitter->enabled);
-  graphics.camera.Reset();
   input.mouseInUse = true;
+  graphics.camera.position.z = 0.5f;  // zoomed out: a screen pixel spans two world units
+  mouse->UpdateUI(0.0f);
+  EXPECT_FLOAT_EQ(cursor.GetTransform().position.x, -1250.0f);
+  EXPECT_FLOAT_EQ(cursor.GetTransform().position.y, 80.0f);
+  graphics.camera.Reset();
 }
 
 }  // namespace

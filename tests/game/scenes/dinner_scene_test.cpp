@@ -154,7 +154,7 @@ TEST_F(DinnerSceneTest, AnArrestEndsTheMatchForTheDetectiveAndItsPanelLeadsToThe
 }
 
 TEST_F(DinnerSceneTest, MarksOverGuestsAtTheTopWallStayUnderTheHudBar) {
-  world.Spawn("HudBar", {0, 330, 0});
+  world.Spawn("HudBar", {0, 332, 0});
   world.Spawn("Panic", {50000, 0, 0});
   NPC& guest = world.Spawn<NPC>("Guest_NPCMale1", {300, 260, 0});
   Build(0);

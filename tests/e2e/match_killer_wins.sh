@@ -31,7 +31,7 @@ hold Up 8
 # gives the guests time to eat; left to the wall, then up, finds the cake.
 poison() {
   tap slash
-  sleep 5
+  pause_tenths 50
 }
 won=no
 for round in 1 2 3 4 5; do

@@ -62,16 +62,11 @@ for i in "${!LEVELS[@]}"; do
   if [ -n "${LEVEL_SHOTS:-}" ]; then mkdir -p "$LEVEL_SHOTS" && screen_keep_png "$LEVEL_SHOTS/$level.png"; fi
   if [ "$i" -lt $((${#LEVELS[@]} - 1)) ]; then
     pause_and_focus 3
-    tap space
-    WAIT_TENTHS=150 wait_until front_on_play || fail_with_shot "$level: the pause panel's Main menu did not lead there"
-    settle
+    press_until space pause_here front_on_play "$level: the pause panel's Main menu leads there"
     press_until space front_on_play front_roles_taken "Play opens the player select with the roles kept (after $level)"
   else
     pause_and_focus 4
-    tap space
-    wait_for_exit 100
-    [ -n "$STATUS" ] || fail_with_shot "the pause panel's Quit did not end the game within 10 s"
-    [ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
+    quit_by_key space pause_here
   fi
 done
 if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi

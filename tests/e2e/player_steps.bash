@@ -160,12 +160,12 @@ focus_only_at() {
 # still holds.
 quit_by_key() {
   tap "$1"
-  wait_for_exit 50
+  wait_for_exit 100
   if [ -z "$STATUS" ]; then
     screen_grab
-    "$2" && tap "$1" && wait_for_exit 50
+    "$2" && tap "$1" && wait_for_exit 100
   fi
-  [ -n "$STATUS" ] || fail_with_shot "the game was still running $((5 * TIME_SCALE)) s after pressing Quit"
+  [ -n "$STATUS" ] || fail_with_shot "the game was still running $((10 * TIME_SCALE)) s after pressing Quit"
   [ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
   if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
 }

@@ -242,13 +242,6 @@ skip_splash_holding_space() {
 countdown_shown() { [ "$(pixels_of_kind -640 60 0 200 gold)" -gt 800 ]; }
 countdown_gone() { ! countdown_shown; }
 
-# The opening is over once the countdown has come and gone: the Detective
-# then walks in on a tween of its own, whatever the players do.
-wait_for_opening() {
-  WAIT_TENTHS=300 wait_until countdown_shown || fail_with_shot "no arrival countdown within $((30 * TIME_SCALE)) s"
-  WAIT_TENTHS=150 wait_until countdown_gone || fail_with_shot "the arrival countdown did not end"
-}
-
 # From a fresh start to the player select with both roles taken: Space held
 # through the splash, Space on Play, A for player 1 (the Detective) and the
 # Right arrow for player 2 (the Killer).

@@ -48,9 +48,11 @@ music_peak() {
   "$PYTHON" "$SOURCE_ROOT/tests/e2e/data/menu_sound/audio.py" peak "$SDL_DISKAUDIOFILE" \
     "$(stat -c %s "$SDL_DISKAUDIOFILE")" "$from"
 }
+# The music slider's knob (its top, above the track) near the left end.
+music_knob_low() { [ "$(pixels_of_kind -40 50 30 58 text)" -gt 100 ]; }
 BEFORE="$(music_peak)"
 xdotool keydown a
-sleep 2.5
+WAIT_TENTHS=100 wait_until music_knob_low || { xdotool keyup a; fail_with_shot "held A did not take the music slider down"; }
 xdotool keyup a
 AFTER="$(music_peak)"
 awk -v b="$BEFORE" -v a="$AFTER" 'BEGIN { exit !(b > 0.05 && a < b * 0.6) }' \

@@ -3,22 +3,19 @@
 # game with the left Alt and with the right Alt (two separate rows), while
 # F4 alone, Ctrl+F4 and Shift+F4 do not.
 # Usage: bash input_keys.sh <corvidale-binary> <source-root>
-set -euo pipefail
-BINARY="$1"
-SOURCE_ROOT="$2"
-source "$(dirname "$0")/game_session.bash"
+source "$(dirname "$0")/game_walk.bash" "$@"
 
 # Keys go by X keycode (Xvfb's evdev keymap): asking xdotool for the keysym
 # Alt_R also presses Alt_L on its way, which would hide a wrong right-Alt row.
 KEY_F4=70 KEY_ALT_L=64 KEY_ALT_R=108 KEY_CTRL_L=37 KEY_SHIFT_L=50
 
-# Starts the game and waits until its window has the focus and start-up is
-# a few frames behind it.
+# Starts the game and waits until its window has the focus and a splash
+# page is shown: start-up is behind it and the splash takes keys.
 start_focused_game() {
-  start_game
-  wait_for_window CORVIDALE
+  start_game_with_window
+  screen_watch_window
   xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-  sleep 1
+  WAIT_TENTHS=300 wait_until splash_page_shown || fail_with_shot "no splash page was shown"
 }
 
 # Holds the modifier (if any) and F4 long enough for several frames to see them.

@@ -18,6 +18,22 @@ on_level_select() { level_focused 0; }
 focus_here() { level_focused "$FOCUS"; }
 focus_next() { level_focused $((FOCUS + 1)); }
 level_select_gone() { ! level_focused "$FOCUS"; }
+# The pause panel's buttons, top down: Resume, Restart, Options, Main menu, Quit.
+PAUSE_Y=(124 52 -20 -92 -164)
+pause_on() { shows_colour -108 "${PAUSE_Y[$1]}" "104 66 118"; }
+pause_here() { pause_on "$PAUSE_FOCUS"; }
+pause_next() { pause_on $((PAUSE_FOCUS + 1)); }
+not_paused() { ! pause_on 0; }
+
+# Pauses the level and moves the pause panel's focus down to the button $1.
+pause_and_focus() {
+  PAUSE_FOCUS=0
+  press_until Tab not_paused pause_here "Tab pauses $level"
+  while [ "$PAUSE_FOCUS" -lt "$1" ]; do
+    press_until s pause_here pause_next "down the pause panel of $level"
+    PAUSE_FOCUS=$((PAUSE_FOCUS + 1))
+  done
+}
 
 # Characters move in the room: two shots a second apart differ there.
 room_moves() {
@@ -26,9 +42,6 @@ room_moves() {
   screen_grab
   [ "$(pixels_changed -600 -330 600 150 "$WORK/before")" -gt 400 ]
 }
-# The countdown slides in under the HUD bar: the UI text's own gold, which
-# nothing else in the room shows.
-countdown_shown() { [ "$(pixels_of_kind -640 60 0 200 gold)" -gt 800 ]; }
 
 copy_resources
 start_game_with_window
@@ -47,20 +60,13 @@ for i in "${!LEVELS[@]}"; do
   WAIT_TENTHS=150 wait_until room_moves || fail_with_shot "$level: no characters moving within 15 s"
   WAIT_TENTHS=300 wait_until countdown_shown || fail_with_shot "$level: no arrival countdown within 30 s"
   if [ -n "${LEVEL_SHOTS:-}" ]; then mkdir -p "$LEVEL_SHOTS" && screen_keep_png "$LEVEL_SHOTS/$level.png"; fi
-  tap Tab
-  sleep 1
   if [ "$i" -lt $((${#LEVELS[@]} - 1)) ]; then
-    for _ in 1 2 3; do tap s && sleep 0.3; done  # Resume, Restart, Options, Main menu
-    tap space
-    WAIT_TENTHS=150 wait_until front_on_play || fail_with_shot "$level: the pause panel's Main menu did not lead there"
-    settle
+    pause_and_focus 3
+    press_until space pause_here front_on_play "$level: the pause panel's Main menu leads there"
     press_until space front_on_play front_roles_taken "Play opens the player select with the roles kept (after $level)"
   else
-    for _ in 1 2 3 4; do tap s && sleep 0.3; done  # ... Quit
-    tap space
-    wait_for_exit 100
-    [ -n "$STATUS" ] || fail_with_shot "the pause panel's Quit did not end the game within 10 s"
-    [ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
+    pause_and_focus 4
+    quit_by_key space pause_here
   fi
 done
 if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi

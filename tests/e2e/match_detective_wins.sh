@@ -17,9 +17,7 @@ press_until Tab in_match paused "Tab pauses the match"
 playing() { in_match && ! paused; }
 press_until Tab paused playing "Tab resumes the match"
 
-# The opening takes at most about 20 s: up to 11 s for the forced guest,
-# 5 s of countdown, 3 s of walking.
-sleep 21
+wait_for_opening
 hold Down 9
 hold Left 17
 tap q

@@ -23,8 +23,7 @@ prepare_resources() {
   echo '<?xml version="1.0"?><K><kills_to_win int="2"/></K>' >"$WORK/Resources/killer_objective.xml"
 }
 start_match_by_key_path prepare_resources
-# The opening takes at most about 20 s (see match_detective_wins.sh).
-sleep 21
+wait_for_opening
 hold Down 7
 hold Left 12
 hold Up 8
@@ -32,7 +31,7 @@ hold Up 8
 # gives the guests time to eat; left to the wall, then up, finds the cake.
 poison() {
   tap slash
-  sleep 5
+  pause_tenths 50
 }
 won=no
 for round in 1 2 3 4 5; do

@@ -34,6 +34,17 @@ killer_panel() { panel_up && shows_colour -158 -45 "$STRIKE_RED" && panel_text; 
 panel_text() { [ "$(pixels_of_kind -330 -90 430 100 text)" -gt 300 ]; }
 detective_panel() { panel_up && ! shows_colour -158 -45 "$STRIKE_RED" && panel_text; }
 back_in_menu() { main_on_play; }
+# The Detective's coat where its entrance ends, in the bottom-left corner.
+COAT_BEIGE="214 180 124"
+detective_in_corner() { shows_colour -596 -308 "$COAT_BEIGE" && shows_colour -596 -326 "$COAT_BEIGE"; }
+
+# The opening is over once a guest has died, the arrival countdown has come
+# and gone and the Detective stands in its corner, where the walks lean on it.
+wait_for_opening() {
+  WAIT_TENTHS=300 wait_until countdown_shown || fail_with_shot "no arrival countdown within $((30 * TIME_SCALE)) s"
+  WAIT_TENTHS=150 wait_until countdown_gone || fail_with_shot "the arrival countdown did not end"
+  WAIT_TENTHS=100 wait_until detective_in_corner || fail_with_shot "the Detective did not arrive in the bottom-left corner"
+}
 
 # The seeded game through the product's key path: Space skips the splash,
 # Space presses Play, A makes player 1 the Detective and Right makes player

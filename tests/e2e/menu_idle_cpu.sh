@@ -19,12 +19,7 @@ cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$GAME_PID/stat"; }
 copy_resources
 start_game_with_window
 screen_watch_window
-xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
-sleep 1.5
-xdotool keydown space
-WAIT_TENTHS=100 wait_until main_menu_shown || { xdotool keyup space; fail_with_shot "the main menu did not open"; }
-xdotool keyup space
-sleep 1
+skip_splash_holding_space main_menu_shown
 
 START_CPU="$(cpu_ticks)"
 START_TIME="${EPOCHREALTIME/,/.}"

@@ -92,13 +92,13 @@ HEARD_UNTIL=0
 # starts no earlier than the byte $1 (the output's size before the key); $3
 # names the step. Moves HEARD_UNTIL past it.
 expect_burst() {
-  local from="$1" kind="$2" step="$3" deadline=$(($(tenths_now) + 100)) lines=""
+  local from="$1" kind="$2" step="$3" deadline=$(($(tenths_now) + 100 * TIME_SCALE)) lines=""
   while :; do
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for the sound of: $step"
     lines="$("$PYTHON" "$AUDIO_TOOL" bursts "$SOUND_FILE" "$HEARD_UNTIL")" || fail "cannot read the sound output"
     # Done once a burst has ended with some silence after it.
     [ -n "$lines" ] && [ "$(awk 'NR == 1 {print $5}' <<<"$lines")" = 1 ] && break
-    [ "$(tenths_now)" -lt "$deadline" ] || fail "$step: no complete sound within 10 s (bursts: ${lines:-none})"
+    [ "$(tenths_now)" -lt "$deadline" ] || fail "$step: no complete sound within $((10 * TIME_SCALE)) s (bursts: ${lines:-none})"
     sleep 0.2
   done
   local start end seconds peak
@@ -145,12 +145,12 @@ xdotool windowfocus --sync "$WINDOW" 2>/dev/null || true
 # 16-bit stereo; half that as float) is silence. Sets BEFORE_KEY to its size.
 expect_silence_so_far() {
   local floor=$(($(sound_bytes) + 44100 * 4))
-  for _ in $(seq 100); do
+  for _ in $(seq $((100 * TIME_SCALE))); do
     [ "$(sound_bytes)" -ge "$floor" ] && break
     sleep 0.1
   done
   BEFORE_KEY="$(sound_bytes)"
-  [ "$BEFORE_KEY" -ge "$floor" ] || fail "the sound output did not grow by a second in 10 s ($BEFORE_KEY bytes)"
+  [ "$BEFORE_KEY" -ge "$floor" ] || fail "the sound output did not grow by a second in $((10 * TIME_SCALE)) s ($BEFORE_KEY bytes)"
   local peak
   peak="$("$PYTHON" "$AUDIO_TOOL" peak "$SOUND_FILE" "$BEFORE_KEY")" || fail "cannot read the sound output"
   awk -v p="$peak" 'BEGIN { exit !(p < 0.001) }' || fail_with_shot "$1: the output is not silent (peak $peak)"

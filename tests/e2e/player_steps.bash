@@ -48,10 +48,10 @@ install_scenes() {
 tenths_now() { echo $((${EPOCHREALTIME/[.,]/} / 100000)); }
 
 # Polls fresh shots every $WAIT_POLL_SECONDS (0.1 by default) until the test
-# "$@" holds; false after $WAIT_TENTHS (100 by default) tenths of a second.
-# The game must keep running.
+# "$@" holds; false after $WAIT_TENTHS (100 by default) tenths of a second,
+# times TIME_SCALE. The game must keep running.
 wait_until() {
-  local deadline=$(($(tenths_now) + ${WAIT_TENTHS:-100}))
+  local deadline=$(($(tenths_now) + ${WAIT_TENTHS:-100} * TIME_SCALE))
   while :; do
     kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while waiting for: $*"
     screen_grab
@@ -63,7 +63,7 @@ wait_until() {
 
 # Once a fade-in has uncovered the screen the game re-enables input one
 # frame later; a short pause keeps the next key clear of that frame.
-settle() { sleep 0.3; }
+settle() { pause_tenths 3; }
 
 # --- Keys and the pointer -----------------------------------------------------
 
@@ -134,7 +134,7 @@ press_until() {
     "$before" || break
   done
   WAIT_TENTHS=100 wait_until "$after" && { settle; return 0; }
-  fail_with_shot "$step: not seen within 10 s of pressing $key"
+  fail_with_shot "$step: not seen within $((10 * TIME_SCALE)) s of pressing $key"
 }
 
 # --- Menus --------------------------------------------------------------------
@@ -160,12 +160,12 @@ focus_only_at() {
 # still holds.
 quit_by_key() {
   tap "$1"
-  wait_for_exit 50
+  wait_for_exit 100
   if [ -z "$STATUS" ]; then
     screen_grab
-    "$2" && tap "$1" && wait_for_exit 50
+    "$2" && tap "$1" && wait_for_exit 100
   fi
-  [ -n "$STATUS" ] || fail_with_shot "the game was still running 5 s after pressing Quit"
+  [ -n "$STATUS" ] || fail_with_shot "the game was still running $((10 * TIME_SCALE)) s after pressing Quit"
   [ "$STATUS" -eq 0 ] || fail "Quit ended the game with status $STATUS"
   if grep -q '^Error' "$WORK/game.log"; then fail "the game reported errors"; fi
 }
@@ -185,13 +185,13 @@ start_game_with_window() {
     if [ "$#" -gt 0 ]; then "$@"; fi
     start_game
     WINDOW=""
-    for _tick in $(seq 100); do
+    for _tick in $(seq $((100 * TIME_SCALE))); do
       WINDOW="$(xdotool search --onlyvisible --pid "$GAME_PID" --name '^CORVIDALE$' 2>/dev/null | head -n1 || true)"
       [ -n "$WINDOW" ] && return 0
       kill -0 "$GAME_PID" 2>/dev/null || break
       sleep 0.2
     done
-    [ -z "$WINDOW" ] && kill -0 "$GAME_PID" 2>/dev/null && fail "no visible window titled CORVIDALE within 20 s"
+    [ -z "$WINDOW" ] && kill -0 "$GAME_PID" 2>/dev/null && fail "no visible window titled CORVIDALE within $((20 * TIME_SCALE)) s"
     wait_for_exit 1
     grep -q 'x11 not available' "$WORK/game.log" || fail "the game ended (status $STATUS) before its window appeared"
     echo "note: the X display refused the game's connection; starting it again" >&2
@@ -210,23 +210,43 @@ front_select_on_play() { front_focused 0 -180; }
 front_detective_taken() { front_select_on_play && shows_colour -412 20 "222 161 46"; }
 front_roles_taken() { front_detective_taken && shows_colour 348 20 "64 170 176"; }
 
-# Space held through the splash skips it and is used up there: the test
-# $1 (the main menu on Play) must hold within $2 tenths (6 s by default).
-skip_splash_holding_space() {
-  xdotool windowfocus "$WINDOW" 2>/dev/null || true
-  sleep 1.5
-  xdotool keydown space
-  WAIT_TENTHS="${2:-60}" wait_until "$1" || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
-  sleep 0.5
-  xdotool keyup space
-  sleep 1.5
+# Each splash page (tools/make_frontend_art.py) carries a line of the UI
+# text's own gold: the title under the crow, the players' page its heading
+# (where the main menu has its own). It shows that colour only once the
+# scene's fade and the page's own fade-in are over, and the splash takes
+# keys from the end of the scene's fade.
+splash_page_shown() {
+  [ "$(pixels_of_kind -300 -50 300 -30 gold)" -gt 2000 ] || [ "$(pixels_of_kind -300 210 300 230 gold)" -gt 2000 ]
 }
+
+# Space held through the splash skips it and is used up there: it goes down
+# once a page is shown and stays down until the test $1 (the main menu on
+# Play) holds, and into the main menu's first frames. A splash that has
+# moved on by itself meanwhile leaves nothing to skip.
+skip_splash_holding_space() {
+  SPLASH_NEXT="$1"
+  splash_or_next() { "$SPLASH_NEXT" || splash_page_shown; }
+  xdotool windowfocus "$WINDOW" 2>/dev/null || true
+  WAIT_TENTHS=300 wait_until splash_or_next || fail_with_shot "neither a splash page nor the main menu was shown"
+  xdotool keydown space
+  WAIT_TENTHS=200 wait_until "$1" || { xdotool keyup space; fail_with_shot "Space did not skip the splash"; }
+  pause_tenths 5
+  xdotool keyup space
+  settle
+}
+
+# --- A match's opening --------------------------------------------------------
+
+# The Detective's arrival countdown slides in under the HUD bar: the UI
+# text's own gold, which nothing else in the room shows.
+countdown_shown() { [ "$(pixels_of_kind -640 60 0 200 gold)" -gt 800 ]; }
+countdown_gone() { ! countdown_shown; }
 
 # From a fresh start to the player select with both roles taken: Space held
 # through the splash, Space on Play, A for player 1 (the Detective) and the
 # Right arrow for player 2 (the Killer).
 walk_to_roles() {
-  skip_splash_holding_space front_on_play 150
+  skip_splash_holding_space front_on_play
   press_until space front_on_play front_select_on_play "Play opens the player select"
   press_until a front_select_on_play front_detective_taken "A makes player 1 the Detective"
   press_until Right front_detective_taken front_roles_taken "Right makes player 2 the Killer"

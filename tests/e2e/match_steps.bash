@@ -29,14 +29,14 @@ STRIKE_RED="196 40 40"
 in_match() { shows_colour 0 299 "$MATCH_GOLD"; }
 paused() { shows_colour -108 124 "$FOCUS_FACE"; }
 panel_up() { shows_colour 300 0 "$PANEL_PLUM"; }
-killer_panel() { panel_up && shows_colour -158 -45 "$STRIKE_RED" && panel_text; }
+killer_panel() { panel_up && shows_colour -150 -43 "$STRIKE_RED" && panel_text; }
 # The panel's own lines are on it, wherever the camera has gone.
 panel_text() { [ "$(pixels_of_kind -330 -90 430 100 text)" -gt 300 ]; }
-detective_panel() { panel_up && ! shows_colour -158 -45 "$STRIKE_RED" && panel_text; }
+detective_panel() { panel_up && ! shows_colour -150 -43 "$STRIKE_RED" && panel_text; }
 back_in_menu() { main_on_play; }
 # The Detective's coat where its entrance ends, in the bottom-left corner.
 COAT_BEIGE="214 180 124"
-detective_in_corner() { shows_colour -596 -308 "$COAT_BEIGE" && shows_colour -596 -326 "$COAT_BEIGE"; }
+detective_in_corner() { shows_colour -572 -283 "$COAT_BEIGE" && shows_colour -572 -299 "$COAT_BEIGE"; }
 
 # The opening is over once a guest has died, the arrival countdown has come
 # and gone and the Detective stands in its corner, where the walks lean on it.

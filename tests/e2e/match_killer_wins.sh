@@ -7,12 +7,12 @@
 # carries it: the frame rate and the guests in the way decide that. The
 # players take the product's key path into level1_1. After the opening
 # player 2 walks the Killer down to the bottom wall, left until the
-# Detective in the bottom-left corner (or the wall) stops it, and up the
-# left side until the cake stops it. It poisons the cake (/), walks right
-# along the cake's underside until the buffet stops it, poisons the
-# buffet and steps down, out of the way of the guests who come to eat.
-# Until a guest eats the poison the Killer goes back to the cake and
-# round again. The Killer's outro ends on the Killer's winner panel (its
+# Detective in the bottom-left corner (or the wall) stops it, a step right
+# into the cake's column, and up until the cake stops it. It poisons the
+# cake (/), walks right along the cake's underside until the buffet stops
+# it, poisons the buffet and steps down, out of the way of the guests who
+# come to eat. Until a guest eats the poison the Killer goes back to the
+# cake and round again. The Killer's outro ends on the Killer's winner panel (its
 # first panic strike lit), and Backspace from there returns to the main
 # menu. A failing step leaves its screen shot beside the build.
 # Usage: match_killer_wins.sh <corvidale binary> <source root>
@@ -22,11 +22,17 @@ source "$(dirname "$0")/match_steps.bash"
 prepare_resources() {
   echo '<?xml version="1.0"?><K><kills_to_win int="2"/></K>' >"$WORK/Resources/killer_objective.xml"
 }
+# The cake stands a hair off the left wall: a Killer on the wall would slip
+# up past it, so it steps off the wall into the cake's column first.
+up_to_the_cake() {
+  hold Right 0.3
+  hold Up "$1"
+}
 start_match_by_key_path prepare_resources
 wait_for_opening
 hold Down 7
 hold Left 12
-hold Up 8
+up_to_the_cake 8
 # Each round poisons both dishes, standing for each use (up to 5 s), and
 # gives the guests time to eat; left to the wall, then up, finds the cake.
 poison() {
@@ -44,7 +50,7 @@ for round in 1 2 3 4 5; do
     break
   fi
   hold Left 7
-  hold Up 3
+  up_to_the_cake 3
 done
 [ "$won" = yes ] || fail_with_shot "the poisoned dishes did not win the match for the Killer"
 press_until BackSpace killer_panel back_in_menu "Backspace leaves the winner's panel for the main menu"

@@ -38,6 +38,7 @@ if [ "$(id -u)" -ne 0 ]; then
 elif unshare -m sh -c "$READ_ONLY_MOUNT" 2>/dev/null; then
   (cd "$WORK" && exec unshare -m sh -c "$READ_ONLY_MOUNT"' && exec "$0"' "$BINARY" </dev/null >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
+  RESTART=""
 else
   echo "SKIP: read-only Resources (root, but no read-only mounts allowed here)"
   exit 0

@@ -54,13 +54,26 @@ copy_resources() {
 start_game() {
   (cd "$WORK" && SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" exec "$BINARY" </dev/null >"$WORK/game.log" 2>&1) &
   GAME_PID=$!
+  RESTART=start_game
+}
+
+# True once, after a game started by start_game ended at start because the
+# display refused its connection (Xvfb on a machine busy with other work
+# does, now and then), and was started again.
+restarted_after_refused_display() {
+  [ "${RESTART:-}" = start_game ] && grep -q "^Error: no display" "$WORK/game.log" || return 1
+  RESTART=""
+  sleep 1
+  start_game
+  RESTART=""
 }
 
 # Sets WINDOW to the visible window with exactly this title.
 wait_for_window() {
   WINDOW=""
   for _ in $(seq $((100 * TIME_SCALE))); do
-    kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended before its window appeared"
+    kill -0 "$GAME_PID" 2>/dev/null || restarted_after_refused_display ||
+      fail "the game ended before its window appeared"
     WINDOW="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 || true)"
     [ -n "$WINDOW" ] && return 0
     sleep 0.2

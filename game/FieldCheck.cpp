@@ -56,5 +56,5 @@ bool ReadCheckedField(Framework::XMLSerializer& serializer, float& out, const st
 
 bool ReadCheckedField(Framework::XMLSerializer& serializer, int& out, const std::string& field,
                       FieldRange<int> range) {
-  return ReadChecked(serializer.GetCursor(), out, field, range, serializer.GetFileName());
+  return ReadCheckedField(serializer.GetCursor(), out, field, range, serializer.GetFileName());
 }

@@ -42,7 +42,7 @@ void EfxObject::Attach(Transform* followed, const Math::Vec3& where) {
   target = GetFactory().GetHandle(followed->GetOwner());
   following = !target.expired();
   offset = where;
-  object->GetTransform().position = Placed(followed->position + offset);
+  object->GetTransform().position = PlacedOver(followed->position);
 }
 
 namespace {
@@ -67,6 +67,11 @@ Math::Vec3 EfxObject::Placed(Math::Vec3 at) const {
   // The top wins over the bottom: under a HUD bar is where a bubble must not hide.
   at.y -= ShiftInto(-(at.y + sprite->position.y), half.y, -bounds.top, -bounds.bottom);
   return at;
+}
+
+Math::Vec3 EfxObject::PlacedOver(const Math::Vec3& targetAt) const {
+  const Math::Vec3 at = targetAt + offset;
+  return EfxManager::Instance().bounds.Contains(targetAt) ? Placed(at) : at;
 }
 
 void EfxObject::Stop() {
@@ -95,7 +100,7 @@ void EfxObject::Tick(float dt) {
       // The target is gone: stay where it was last seen.
       following = false;
     } else {
-      object->GetTransform().position = Placed(followed->GetTransform().position + offset);
+      object->GetTransform().position = PlacedOver(followed->GetTransform().position);
     }
   }
   if (remaining <= 0.0f) {

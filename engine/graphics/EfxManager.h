@@ -39,6 +39,10 @@ class EfxObject {
   // Where the effect shows when asked for `at`: moved just enough that
   // its sprite stays inside the manager's bounds.
   Math::Vec3 Placed(Math::Vec3 at) const;
+  // Where a following effect shows over its target at `targetAt`: placed
+  // as above while the target is inside the bounds; a target out of sight
+  // keeps its effect out of sight too.
+  Math::Vec3 PlacedOver(const Math::Vec3& targetAt) const;
 
   std::string name;
   GameObject* object;
@@ -61,6 +65,10 @@ class EfxObject {
 
 // The part of the world where effects show whole. Unbounded by default.
 struct EfxBounds {
+  bool Contains(const Math::Vec3& at) const {
+    return at.x >= left && at.x <= right && at.y >= bottom && at.y <= top;
+  }
+
   float left = -std::numeric_limits<float>::infinity();
   float bottom = -std::numeric_limits<float>::infinity();
   float right = std::numeric_limits<float>::infinity();
@@ -87,7 +95,8 @@ class EfxManager {
 
   // Where effects may show: a scene sets it from its view, with the top
   // under whatever covers the top edge (a HUD bar), so that bubbles over
-  // people standing at any wall stay in sight. A scene change lifts it.
+  // people standing at any wall stay in sight, while those of people
+  // outside the view stay out of it. A scene change lifts it.
   EfxBounds bounds;
 
  private:

@@ -3,10 +3,9 @@
 #include <string>
 
 #include "engine/core/Engine.h"
-#include "engine/core/InputManager.h"
 #include "engine/core/SceneManager.h"
 #include "engine/core/WindowsSystem.h"
-#include "engine/graphics/GraphicsSystem.h"
+#include "engine/ui/UI.h"
 #include "engine/ui/UIButton.h"
 #include "engine/ui/UISystem.h"
 
@@ -46,9 +45,9 @@ Action QuitGame(const std::string& name) {
 Action SetVariableValue(const std::string& name) {
   float* value = BindShared<float>(name, SysVarType::Float);
   if (value == nullptr) return DoNothing;
-  return [value] {
-    *value = GetInputManager().mouseX - GetGraphicsSystem().windowWidth / 2.0f;
-  };
+  // The pointer's place in the world, as the slider's own place is, so a
+  // zoomed or moved view keeps the knob under the pointer.
+  return [value] { *value = MouseWorldPosition().x; };
 }
 
 void StepFocus(bool forward) {

@@ -208,9 +208,9 @@ void UIButton::Press() {
   if (!IsSlider()) return;
   float* value = SharedFloat();
   if (value == nullptr || size.x == 0.0f) return;
-  // The action stored the mouse x relative to the window centre; turn it
-  // into the fraction of the slider left of the mouse, kept within 0..1 so
-  // a volume never leaves its range.
+  // The action stored the pointer's x in the world; turn it into the
+  // fraction of the slider left of the pointer, kept within 0..1 so a
+  // volume never leaves its range.
   const float centre = listPosition.x + position.x;
   *value = std::clamp((*value - centre + size.x * 0.5f) / size.x, 0.0f, 1.0f);
   UpdateKnob();

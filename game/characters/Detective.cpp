@@ -158,7 +158,9 @@ void Detective::StartMeter(NPC* guest) {
   meterActive = true;
   const int ease = randomEase ? RandomIndex(4) : 0;
   meter.Start(reloadTime, ease);
-  meterDisplay.Place(PositionOf(*this) + kMeterBelow, meter.centre);
+  // Under his feet where it fits; by a wall, as near there as the view allows.
+  const Math::Vec3 below = PositionOf(*this) + kMeterBelow;
+  meterDisplay.Place(meterDisplay.FitInto(below, Framework::EfxManager::Instance().bounds), meter.centre);
 }
 
 void Detective::PressMeter() {
@@ -189,7 +191,7 @@ void Detective::AdvanceMeter(float dt) {
     return;
   }
   meter.Advance(dt);
-  meterDisplay.SetArrow(PositionOf(*this).x, meter.ArrowValue());
+  meterDisplay.SetArrow(meter.ArrowValue());
 }
 
 void Detective::StartWork() {

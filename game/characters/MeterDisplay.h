@@ -7,6 +7,7 @@
 namespace Framework {
 class GameObject;
 class VScene;
+struct EfxBounds;
 }  // namespace Framework
 
 class MeterDisplay {
@@ -18,13 +19,16 @@ class MeterDisplay {
   void Find(Framework::VScene* scene);
   // Stretches the zone objects to their widths in bar units.
   void ScaleZones(float goodSize, float perfectSize);
+  // Where a meter asked for at `middle` shows whole in `view`, the arrow at
+  // either end of its sweep included: moved only as far as it must.
+  Math::Vec3 FitInto(Math::Vec3 middle, const Framework::EfxBounds& view) const;
   // Lays the meter out centred at `middle`, with the zones around `centre`
   // (bar units from the left end) and the arrow at the left end.
   void Place(const Math::Vec3& middle, float centre);
   // Moves every part `distance` units to the right, off the screen.
   void MoveAway(float distance);
-  // Puts the arrow `value` bar units from the left end of a bar centred on x.
-  void SetArrow(float barMiddleX, float value);
+  // Puts the arrow `value` bar units from the left end of the placed bar.
+  void SetArrow(float value);
   bool IsFound() const;
 
   Framework::GameObject* frame = nullptr;
@@ -32,4 +36,10 @@ class MeterDisplay {
   Framework::GameObject* fillYellow = nullptr;
   Framework::GameObject* fillGreen = nullptr;
   Framework::GameObject* arrow = nullptr;
+
+ private:
+  // How far the parts reach from the bar's middle, the arrow's sweep included.
+  Math::Vec2 Reach() const;
+
+  float barMiddleX = 0.0f;
 };

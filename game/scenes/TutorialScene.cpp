@@ -13,6 +13,7 @@
 #include "engine/graphics/GraphicsSystem.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/AABB.h"
+#include "engine/physics/Moveable.h"
 #include "engine/platform/Platform.h"
 #include "engine/ui/UISystem.h"
 #include "game/characters/Detective.h"
@@ -343,11 +344,19 @@ void TutorialScene::ArrangeSequenceTwo() {
   for (GameObject* guest : sequenceOne) {
     MoveToX(guest, kOffStageX);
     EnableGuest(guest, false);
+    // Out of play for good: the alarm, a body or the crowd must not stir
+    // a guest nobody can see, nor show her marks.
+    if (guest) guest->SetEnabled(false);
   }
   if (detective) {
     MoveTo(detective, Vector3<float>(detectiveStart.x, 0.0f, detective->GetTransform().position.z));
   }
-  if (Detective* investigator = TheDetective()) investigator->arrestEnabled = false;
+  if (Detective* investigator = TheDetective()) {
+    investigator->arrestEnabled = false;
+    // His input stays off until the alarm step, so nothing else would
+    // end the arrest's pose.
+    investigator->PlayAnimation(Moveable::Down(), "Idle", true, true);
+  }
   MoveToX(jukeBox, kOffStageX);
   if (Interactable* prop = AlarmProp()) prop->SetEnabled(true);
   if (Killer* murderer = TheKiller()) {

@@ -128,11 +128,14 @@ TEST_F(EffectsTest, EffectsStayInsideTheBoundsUntilTheSceneChanges) {
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, 30.0f);
   EXPECT_FLOAT_EQ(shown->object->GetTransform().position.y, 95.0f);
 
-  // A bubble up and left of a guest by each other wall slides just inside.
+  // A bubble up and left of a guest by a wall of the view slides just
+  // inside; one over a guest outside the view stays out of sight with her.
   manager().bounds = {-200.0f, -100.0f, 200.0f, 100.0f};
   shown->Attach(&guest->GetTransform(), Math::Vec3(-25, 50, 0));
   for (const auto& [at, expected] : {std::pair<Math::Vec3, Math::Vec2>{{-195, 0, 0}, {-195, 50}},
-                                     {{225, 0, 0}, {195, 50}}, {{0, -190, 0}, {-25, -95}}}) {
+                                     {{0, 90, 0}, {-25, 95}},
+                                     {{225, 0, 0}, {200, 50}},
+                                     {{0, -190, 0}, {-25, -140}}}) {
     guest->GetTransform().position = at;
     manager().Update();
     EXPECT_FLOAT_EQ(shown->object->GetTransform().position.x, expected.x) << "guest at " << at.x << ", " << at.y;

@@ -332,13 +332,22 @@ TEST_F(ButtonListTest, SliderClickSetsTheFractionAndNeverLeavesZeroToOne) {
   Frame();
   EXPECT_FLOAT_EQ(volume, 1.0f);
 
-  // The stored mouse x leaves the camera out, so with the view moved the
-  // fraction would leave 0..1; it is kept within.
-  Framework::GetGraphicsSystem().camera.position.x = -50;
+  // With the view moved or zoomed the knob still lands under the pointer,
+  // and the track's ends still give 0 and 1.
+  Framework::Camera& camera = Framework::GetGraphicsSystem().camera;
+  camera.position.z = 0.5f;  // two world units to a screen pixel
+  input.OnMouseMove(kWindowWidth / 2 - 25, kWindowHeight / 2, kWindowHeight);
+  Frame();
+  EXPECT_FLOAT_EQ(volume, 0.25f);
+  input.OnMouseMove(kWindowWidth / 2 + 50, kWindowHeight / 2, kWindowHeight);
+  Frame();
+  EXPECT_FLOAT_EQ(volume, 1.0f);
+  camera.position.z = 1.0f;
+  camera.position.x = -50;
   MoveMouse(100, 0);
   Frame();
   EXPECT_FLOAT_EQ(volume, 1.0f);
-  Framework::GetGraphicsSystem().camera.position.x = 50;
+  camera.position.x = 50;
   MoveMouse(-100, 0);
   Frame();
   EXPECT_FLOAT_EQ(volume, 0.0f);

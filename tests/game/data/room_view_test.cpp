@@ -1,6 +1,7 @@
 // Every shipped level and the tutorial, framed as their scenes frame them
 // over the shipped grid and window size: a person at any wall shows whole,
-// the floor art fills the view and a match's HUD bar spans its top.
+// and so does the Detective's timing bar; the floor art fills the view and
+// a match's HUD bar spans its top.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,6 +14,7 @@
 #include "engine/graphics/Sprite.h"
 #include "engine/physics/MapperFF.h"
 #include "engine/ui/UIImage.h"
+#include "game/characters/MeterDisplay.h"
 #include "game/match/RoomView.h"
 #include "support/MatchWorld.h"
 
@@ -44,18 +46,41 @@ TEST(RoomView, PeopleByEveryWallOfEveryRoomShowWholeOverFloorArt) {
     for (const std::string& entry : entries) {
       if (auto object = Framework::GetFactory().CreateFromFile(folder + entry)) scene.objects.push_back(object.get());
     }
-    const WorldRect shown = FrameRoomOf(scene, grid, kWidth, kHeight).Visible(kWidth, kHeight);
+    const RoomView framing = FrameRoomOf(scene, grid, kWidth, kHeight);
+    const WorldRect shown = framing.Visible(kWidth, kHeight);
+    const std::pair<float, float> walls[] = {
+        {0.0f, walkable.bottom}, {0.0f, walkable.top}, {walkable.left, 0.0f}, {walkable.right, 0.0f}};
     std::string cutOff;
     for (const char* tag : {"player", "enemy"}) {
       for (Framework::GameObject* person : scene.FindObjectsByTag(tag)) {
         const auto* look = person->GetComponent<Framework::Sprite>();
-        for (const auto& [x, y] : {std::pair{0.0f, walkable.bottom}, {0.0f, walkable.top}, {walkable.left, 0.0f},
-                                   {walkable.right, 0.0f}}) {
+        for (const auto& [x, y] : walls) {
           if (cutOff.empty() && !shown.Contains(Box(x, y, look->position, look->size))) cutOff = person->GetName();
         }
       }
     }
     EXPECT_EQ(cutOff, "") << "a person the view cuts off by a wall";
+
+    // The Detective's timing bar sits 50 under him where it fits, and by
+    // any wall shows whole under the HUD bar, its arrow at either end too.
+    const Framework::EfxBounds view = EffectBoundsOf(scene, framing, kWidth, kHeight);
+    const WorldRect seen{view.left, view.bottom, view.right, view.top};
+    MeterDisplay meter;
+    meter.Find(&scene);
+    ASSERT_TRUE(meter.frame && meter.arrow);
+    EXPECT_EQ(meter.FitInto({0, -50, 0}, view).y, -50.0f);
+    for (const auto& [x, y] : walls) {
+      meter.Place(meter.FitInto({x, y - 50, 0}, view), 50.0f);
+      for (float sweep : {0.0f, 100.0f}) {
+        meter.SetArrow(sweep);
+        for (Framework::GameObject* part : {meter.frame, meter.arrow}) {
+          const auto* look = part->GetComponent<Framework::Sprite>();
+          const Math::Vec3& at = part->GetTransform().position;
+          EXPECT_TRUE(seen.Contains(Box(at.x, at.y, look->position, look->size)))
+              << part->GetName() << " cut off with the Detective at " << x << ", " << y;
+        }
+      }
+    }
     const auto* floor = scene.FindObject("Floor")->GetComponent<Framework::Sprite>();
     EXPECT_TRUE(Box(0, 0, floor->position, floor->size).Contains(shown)) << "no void past the floor";
     if (Framework::GameObject* bar = scene.FindObject("HudBar")) {

@@ -25,7 +25,10 @@ TEST_F(PropDataTest, NumbersThatAreNoSensibleValueAreNamedAndTheDefaultsStillBla
   const std::map<std::string, std::map<std::string, std::string>> lies = {
       {"Jukebox", {{"explosion_radius", "nan"}}},
       {"AlarmBox", {{"panic_radius", "inf"}, {"cooldownMax", "nan"}, {"cooldown", "-3"}}},
-      {"Food_Buffet", {{"PoisonedChargesMax", "-1"}}}};
+      {"Food_Buffet", {{"PoisonedChargesMax", "-1"}}},
+      // The whole-number reader alone takes both for 0: a dish that never poisons.
+      {"Food_Cake", {{"PoisonedChargesMax", "nan"}}},
+      {"Food_Punchbowl", {{"PoisonedChargesMax", "inf"}}}};
   for (const auto& [archetype, fields] : lies) {
     std::stringstream shipped;
     shipped << std::ifstream("Resources/archetypes/" + archetype + ".xml").rdbuf();
@@ -43,7 +46,8 @@ TEST_F(PropDataTest, NumbersThatAreNoSensibleValueAreNamedAndTheDefaultsStillBla
   }
   auto& jukebox = *Scene().FindObject("Jukebox")->GetComponent<Explodable>();  // at -450,-50
   auto& alarm = *Scene().FindObject("AlarmBox")->GetComponent<Alarm>();        // at 560,260
-  EXPECT_EQ(Scene().FindObject("Food_Buffet")->GetComponent<Poisonable>()->PoisonedChargesMax, 2);
+  for (const char* dish : {"Food_Buffet", "Food_Cake", "Food_Punchbowl"})
+    EXPECT_EQ(Scene().FindObject(dish)->GetComponent<Poisonable>()->PoisonedChargesMax, 2) << dish;
   EXPECT_TRUE(jukebox.explosion_radius == 500.0f && alarm.panic_radius == 1000.0f);
   EXPECT_TRUE(alarm.cooldownMax == 30.0f && alarm.cooldown == 0.0f);
 

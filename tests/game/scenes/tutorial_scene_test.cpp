@@ -14,6 +14,7 @@
 #include "engine/core/SceneManager.h"
 #include "engine/graphics/EfxManager.h"
 #include "engine/graphics/GraphicsSystem.h"
+#include "engine/graphics/Sprite.h"
 #include "engine/physics/Physics.h"
 #include "engine/ui/UI.h"
 #include "engine/ui/UISystem.h"
@@ -281,6 +282,29 @@ TEST_P(TutorialEdges, ADetectiveWhoPunchesAGuestAfterTheLessonGetsUpAgain) {
   Tap(cop, "action");
   Run(9.0f);
   EXPECT_TRUE(InStep(kCatch) && TheDetective().inputEnabled);
+}
+
+TEST_P(TutorialEdges, TheSecondPartOpensWithTheDetectiveStandingAndItsAlarmMarksOnlyPeopleInView) {
+  Framework::GraphicsSystem& graphics = Framework::GetGraphicsSystem();
+  graphics.viewportWidth = 1280, graphics.viewportHeight = 720;  // framed as in the game
+  Framework::GetSceneManager().reload = true;
+  Run(2.5f);
+  PlayUntil(kAlarmSpeech);
+  EXPECT_EQ(scene->detective->GetComponent<Framework::Sprite>()->currentAnimSet, "IdleDown") << "not the arrest";
+  PlayUntil(kRunTeach);  // the alarm has gone off
+  const Framework::EfxManager& effects = Framework::EfxManager::Instance();
+  int marks = 0;
+  for (const auto& mark : effects.Pools().at("Panic")) {
+    if (!mark->playing) continue;
+    ++marks;
+    const auto over = [&](GameObject* person) { return mark->Follows(person) && person->IsEnabled(); };
+    const auto& guests = scene->sequenceTwo;
+    const bool seen = std::any_of(guests.begin(), guests.end(), over) &&
+                      effects.bounds.Contains(mark->object->GetTransform().position);
+    EXPECT_TRUE(seen) << "a mark at x " << mark->object->GetTransform().position.x << " over nobody in view";
+  }
+  EXPECT_GT(marks, 0) << "the crowd panics";
+  graphics.viewportWidth = graphics.viewportHeight = 0;
 }
 
 TEST_P(TutorialEdges, EveryStepSkipsTheWorkOfObjectsThatAreMissing) {

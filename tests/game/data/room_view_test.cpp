@@ -74,10 +74,10 @@ TEST(RoomView, PeopleByEveryWallOfEveryRoomShowWholeOverFloorArt) {
       for (float sweep : {0.0f, 100.0f}) {
         meter.SetArrow(sweep);
         for (Framework::GameObject* part : {meter.frame, meter.arrow}) {
-          const auto* look = part->GetComponent<Framework::Sprite>();
           const Math::Vec3& at = part->GetTransform().position;
+          const auto* look = part->GetComponent<Framework::Sprite>();
           EXPECT_TRUE(seen.Contains(Box(at.x, at.y, look->position, look->size)))
-              << part->GetName() << " cut off with the Detective at " << x << ", " << y;
+              << part->GetName() << " by the wall at " << x << ", " << y;
         }
       }
     }

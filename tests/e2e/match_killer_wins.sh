@@ -9,10 +9,11 @@
 # player 2 walks the Killer down to the bottom wall, left until the
 # Detective in the bottom-left corner (or the wall) stops it, a step right
 # into the cake's column, and up until the cake stops it. It poisons the
-# cake (/), walks right along the cake's underside until the buffet stops
-# it, poisons the buffet and steps down, out of the way of the guests who
-# come to eat. Until a guest eats the poison the Killer goes back to the
-# cake and round again. The Killer's outro ends on the Killer's winner panel (its
+# cake (/) and, once the cake shows the use over, walks right along the
+# cake's underside until the buffet stops it, poisons the buffet and, once
+# that use is over, steps down, out of the way of the guests who come to
+# eat. Until a guest eats the poison the Killer goes back to the cake and
+# round again. The Killer's outro ends on the Killer's winner panel (its
 # first panic strike lit), and Backspace from there returns to the main
 # menu. A failing step leaves its screen shot beside the build.
 # Usage: match_killer_wins.sh <corvidale binary> <source root>
@@ -33,17 +34,26 @@ wait_for_opening
 hold Down 7
 hold Left 12
 up_to_the_cake 8
-# Each round poisons both dishes, standing for each use (up to 5 s), and
-# gives the guests time to eat; left to the wall, then up, finds the cake.
-poison() {
-  tap slash
-  pause_tenths 50
+# Each round poisons both dishes and gives the guests time to eat; left to
+# the wall, then up, finds the cake. A use holds the Killer at the dish for
+# 3 to 5 s of game time, as long as the dish shows its in-use look, so the
+# walk waits for that look to go; a guest's meal there is waited out before
+# the press. Presses that start no use (the Killer out of reach) leave the
+# round to go on.
+poison() {  # <the dish's in-use test> <the dish>
+  local deadline="not over within $((30 * TIME_SCALE)) s"
+  WAIT_TENTHS=300 wait_until_gone "$1" || fail_with_shot "a meal at the $2 was $deadline"
+  for _ in 1 2 3; do
+    tap slash
+    WAIT_TENTHS=20 wait_until "$1" && break
+  done
+  WAIT_TENTHS=300 wait_until_gone "$1" || fail_with_shot "the Killer's use of the $2 was $deadline"
 }
 won=no
 for round in 1 2 3 4 5; do
-  poison
+  poison cake_in_use cake
   hold Right 6
-  poison
+  poison buffet_in_use buffet
   hold Down 1
   if WAIT_TENTHS=250 WAIT_POLL_SECONDS=1 wait_until killer_panel; then
     won=yes

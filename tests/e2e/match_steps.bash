@@ -34,6 +34,14 @@ killer_panel() { panel_up && shows_colour -150 -43 "$STRIKE_RED" && panel_text; 
 panel_text() { [ "$(pixels_of_kind -330 -90 430 100 text)" -gt 300 ]; }
 detective_panel() { panel_up && ! shows_colour -150 -43 "$STRIKE_RED" && panel_text; }
 back_in_menu() { main_on_play; }
+# A dish in use (tools/art_props.py): the cake's knife, or the buffet's
+# serving spoon, which moves from tray to tray as the look animates; silver
+# grey, which a free dish shows at none of these points.
+SERVER_GREY="184 188 196"
+cake_in_use() { shows_colour -516 194 "$SERVER_GREY"; }
+buffet_in_use() {
+  shows_colour -211 196 "$SERVER_GREY" || shows_colour -182 196 "$SERVER_GREY" || shows_colour -153 196 "$SERVER_GREY"
+}
 # The Detective's coat where its entrance ends, in the bottom-left corner.
 COAT_BEIGE="214 180 124"
 detective_in_corner() { shows_colour -572 -283 "$COAT_BEIGE" && shows_colour -572 -299 "$COAT_BEIGE"; }

@@ -61,6 +61,21 @@ wait_until() {
   done
 }
 
+# Polls like wait_until until the test "$@" has held on no shot for
+# $GONE_TENTHS (8 by default) tenths of a second: a sign that moves with its
+# animation or hides a moment behind someone is not taken for gone. The
+# span is not stretched for the sanitizer build: it must stay shorter than
+# the game's own short pauses (a dish is free for about a second between
+# two guests' meals). False after $WAIT_TENTHS, as wait_until.
+wait_until_gone() {
+  SEEN_AT="$(tenths_now)"
+  wait_until gone_a_while "$@"
+}
+gone_a_while() {
+  if "$@"; then SEEN_AT="$(tenths_now)"; fi
+  [ $(($(tenths_now) - SEEN_AT)) -ge "${GONE_TENTHS:-8}" ]
+}
+
 # Once a fade-in has uncovered the screen the game re-enables input one
 # frame later; a short pause keeps the next key clear of that frame.
 settle() { pause_tenths 3; }

@@ -34,17 +34,26 @@ void Engine::PublishFlag(const std::string& name, bool* flag) {
   if (GetEngineHooks().publishFlag) GetEngineHooks().publishFlag(name, flag);
 }
 
+bool Engine::AltHeld() {
+  Platform::Backend& platform = Platform::Current();
+  return platform.IsKeyDown(keyTable[kKeyRowLAlt].virtualKey) || platform.IsKeyDown(keyTable[kKeyRowRAlt].virtualKey);
+}
+
 bool Engine::QuitKeysPressed() {
+  // Alt counts for F4's press if it was down at any moment since the last
+  // check. A quick chord can split across two pumps (Alt down in one; F4
+  // down and up, and Alt up, in the next), and one made and let go within
+  // a slow frame leaves nothing held when the frame ends.
+  const bool altAtLastCheck = altHeldAtLastCheck;
+  altHeldAtLastCheck = AltHeld();
   InputManager& input = GetInputManager();
   if (input.inputDisabled) return false;
   Platform::Backend& platform = Platform::Current();
-  // Alt counts through a press of this frame too: Alt+F4 pressed and let go
-  // within one slow frame leaves nothing held by the time the frame ends.
-  const bool altHeld = platform.IsWindowActive() && (InputManager::IsKeyDownThisFrame(kKeyRowLAlt) ||
-                                                     InputManager::IsKeyDownThisFrame(kKeyRowRAlt));
-  if (!altHeld) return false;
+  const bool altDown = altAtLastCheck || InputManager::IsKeyDownThisFrame(kKeyRowLAlt) ||
+                       InputManager::IsKeyDownThisFrame(kKeyRowRAlt);
+  if (!platform.IsWindowActive() || !altDown) return false;
   input.mouseInUse = false;
-  return platform.IsWindowActive() && InputManager::TakeKeyTrigger(kKeyRowF4);
+  return InputManager::TakeKeyTrigger(kKeyRowF4);
 }
 
 bool Engine::RunFrame() {

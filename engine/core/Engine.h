@@ -45,6 +45,9 @@ class Engine {
   void DrawFrame();
   void PublishFlag(const std::string& name, bool* flag);
   bool QuitKeysPressed();
+  static bool AltHeld();
+
+  bool altHeldAtLastCheck = false;
 };
 
 Engine& GetEngine();

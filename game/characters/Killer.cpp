@@ -43,7 +43,23 @@ void Killer::OnStart() { user = GetComponent<User>(); }
 
 void Killer::Update() {
   FinishUseWhenDone();
-  if (inputEnabled) HandleInput();
+  if (inputEnabled && alive) {
+    HandleInput();
+  } else {
+    StandWithoutPlayer();
+  }
+}
+
+// Only the player's keys end the run's burst and the stride, so a Killer
+// that no longer reads them (arrested, or its input switched off by a
+// panel, the match's end or an outro) drops both itself. A use under way
+// keeps its look: the prop ends it.
+void Killer::StandWithoutPlayer() {
+  ShowPanicWhileRunning(false);
+  moving = false;
+  if (currentAnimation != "Walk" && currentAnimation != "Run") return;
+  currentAnimation = "Idle";
+  PlayAnimation(moveDirection, currentAnimation, true, true);
 }
 
 // A prop that refuses the Killer in the middle of a use (a rigged piece a
@@ -67,6 +83,7 @@ void Killer::Handcuff() {
   // Switched off rather than flipped: a Killer revived after an arrest
   // must get its box back, not lose it a second time.
   if (auto* box = GetComponent<Framework::AABB>()) box->SetEnabled(false);
+  StandWithoutPlayer();
 }
 
 void Killer::HandleInput() {

@@ -30,7 +30,8 @@ class Killer : public Character {
   void HandleInput();
   // Ends the current use: free to move, the prop's record dropped.
   void StopUsingProp();
-  // The end of an arrest: the Killer is out of the game and its box off.
+  // The end of an arrest: the Killer is out of the game, its box off and
+  // its run's burst gone.
   void Handcuff();
 
   bool busy = false;
@@ -46,6 +47,7 @@ class Killer : public Character {
 
  private:
   void FinishUseWhenDone();
+  void StandWithoutPlayer();
   void ShowPanicWhileRunning(bool running);
   // One press of "interact" or "action" at the nearest prop; false when
   // there is no prop at all, which ends the frame before the animation.

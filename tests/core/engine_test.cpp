@@ -167,4 +167,21 @@ TEST_F(FrameLoop, AltF4LetGoBeforeTheFrameReadsItEndsTheLoopUnlessAFadeRuns) {
   }
 }
 
+// A pump is whatever the backend's keys did before a frame.
+TEST_F(FrameLoop, AltF4SplitAcrossTwoPumpsEndsTheLoopButAltLetGoAFrameEarlierDoesNot) {
+  Framework::InputManager& input = Framework::GetInputManager();
+  const int alt = keyTable[Framework::kKeyRowLAlt].virtualKey, f4 = keyTable[Framework::kKeyRowF4].virtualKey;
+  for (bool altHeldIntoF4sPump : {true, false}) {
+    Engine engine;
+    engine.AddSystem(&input);
+    backend->SetKeyDown(alt, true);
+    if (!altHeldIntoF4sPump) backend->SetKeyDown(alt, false);
+    ASSERT_TRUE(engine.RunFrame());
+    backend->SetKeyDown(f4, true);
+    backend->SetKeyDown(f4, false);
+    backend->SetKeyDown(alt, false);
+    EXPECT_EQ(engine.RunFrame(), !altHeldIntoF4sPump);
+  }
+}
+
 }  // namespace

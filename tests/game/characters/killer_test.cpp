@@ -42,6 +42,22 @@ TEST_F(KillerTest, WalksByKeysAndPadAndWearsOnePanicMarkOnlyWhileRunning) {
   EXPECT_FALSE(marks[0]->playing);
 }
 
+TEST_F(KillerTest, InputSwitchedOffMidRunDropsTheBurstAndTheStrideUntilItComesBack) {
+  Hold("LEFT");
+  Hold("RSHIFT");
+  Step();
+  const std::shared_ptr<Framework::EfxObject> mark = killer->panicEffect.lock();
+  ASSERT_TRUE(mark && mark->playing);
+  killer->inputEnabled = false;
+  Run(0.5f);
+  EXPECT_FALSE(mark->playing);
+  EXPECT_EQ(killer->sprite->currentAnimSet, "IdleLeft") << "no running on the spot";
+  killer->inputEnabled = true;
+  Step();
+  EXPECT_TRUE(killer->panicEffect.lock() && killer->panicEffect.lock()->playing) << "run is still held";
+  EXPECT_EQ(killer->sprite->currentAnimSet, "RunLeft");
+}
+
 TEST_F(KillerTest, SabotageHoldsItAtTheDishWithoutEatingAPortionAndOneUseAtATime) {
   auto& dish = Spawn<Poisonable>("Food_Buffet", {0, 70, 0});
   Tap("SLASH");

@@ -2,6 +2,7 @@
 // driven headless frame by frame with a seeded generator.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "engine/core/Engine.h"
@@ -21,7 +22,9 @@
 #include "game/guests/NPCManager.h"
 #include "game/match/DetectiveIntro.h"
 #include "game/scenes/DinnerScene.h"
+#include "game/match/Roles.h"
 #include "support/MatchWorld.h"
+#include "support/PlayersWorld.h"
 
 namespace {
 
@@ -151,6 +154,32 @@ TEST_F(DinnerSceneTest, AnArrestEndsTheMatchForTheDetectiveAndItsPanelLeadsToThe
   world.Frame();
   scene->Draw();  // the frame loop's draw step reads the key the outro left alone
   EXPECT_EQ(Framework::GetSceneManager().NextSceneName(), "mainmenu");
+}
+
+TEST_F(DinnerSceneTest, AKillerArrestedWhileHoldingRunLosesItsBurstForTheWholeOutro) {
+  TestSupport::ScopedRole detectivePlayer(detectiveController, 1), killerPlayer(killerController, 2);
+  world.Spawn("Panic", {50000, 0, 0});
+  Build(0);
+  Killer* killer = TheKiller();
+  Framework::GameObject* detective = Framework::GetSceneManager().FindObject("Player1");
+  detective->GetTransform().position = killer->GetOwnerTransform()->position - Math::Vec3(60, 0, 0);
+  world.Hold("RSHIFT");
+  world.Hold("D");
+  world.Frame();
+  world.Hold("D", false);
+  ASSERT_TRUE(killer->panicEffect.lock() && killer->panicEffect.lock()->playing);
+  world.Tap("Q");
+  ASSERT_FALSE(killer->inputEnabled) << "arrested";
+  const auto& marks = Framework::EfxManager::Instance().Pools().at("Panic");
+  auto anyPlaying = [&] {
+    return std::any_of(marks.begin(), marks.end(), [](const auto& mark) { return mark->playing; });
+  };
+  EXPECT_FALSE(anyPlaying());
+  for (int i = 0; i < 1200 && !scene->panelShown; ++i) {
+    world.Frame();
+    ASSERT_FALSE(anyPlaying()) << "frame " << i;
+  }
+  EXPECT_TRUE(PanelOn("DWinPanel"));
 }
 
 TEST_F(DinnerSceneTest, MarksOverGuestsAtTheTopWallStayUnderTheHudBar) {

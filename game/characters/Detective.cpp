@@ -103,7 +103,10 @@ void Detective::Update() {
   const float dt = Framework::GetEngine().dt;
   inputTimer.Advance(dt);
   workTimer.Advance(dt);
-  if (!inputEnabled) return;
+  if (!inputEnabled) {
+    StandWithoutPlayer();
+    return;
+  }
   if (!baseSpeedKnown && moveable) {
     baseSpeed = moveable->mSpeed;
     baseSpeedKnown = true;
@@ -127,6 +130,15 @@ void Detective::Update() {
 void Detective::SetRunSpeed(bool running) {
   // Walking uses the speed set in the frame before, so a run starts a frame late.
   if (moveable && baseSpeedKnown) moveable->mSpeed = running ? baseSpeed * kRunFactor : baseSpeed;
+}
+
+// Only the player's keys end the stride and the run's speed, so a
+// Detective whose input is switched off mid-walk stops both itself.
+void Detective::StandWithoutPlayer() {
+  if (!moving) return;
+  moving = false;
+  SetRunSpeed(false);
+  Animate("Idle");
 }
 
 void Detective::Animate(const std::string& animation) {
@@ -323,6 +335,8 @@ void Detective::Recover() {
 void Detective::EndMatch() {
   matchOver = true;
   inputEnabled = false;
+  // At once, not in the next frame: the outro's walk takes the walking speed now.
+  StandWithoutPlayer();
   CloseMeter(kPressedAway);
 }
 

@@ -78,6 +78,7 @@ class Detective : public Character {
   bool PressInteract();
   bool PressAction();
   void SetRunSpeed(bool running);
+  void StandWithoutPlayer();
   void Animate(const std::string& animation);
   void AdvanceMeter(float dt);
 

@@ -50,14 +50,14 @@ void Killer::Update() {
   }
 }
 
-// Only the player's keys end the run's burst and the stride, so a Killer
-// that no longer reads them (arrested, or its input switched off by a
-// panel, the match's end or an outro) drops both itself. A use under way
-// keeps its look: the prop ends it.
+// Only the player's keys end the run's burst and the stride or a finished
+// use's look, so a Killer that no longer reads them (arrested, or its input
+// switched off by the match's end or an outro) drops them itself. A use
+// under way keeps its look until the prop ends it.
 void Killer::StandWithoutPlayer() {
   ShowPanicWhileRunning(false);
   moving = false;
-  if (currentAnimation != "Walk" && currentAnimation != "Run") return;
+  if (busy || currentAnimation == "Idle") return;
   currentAnimation = "Idle";
   PlayAnimation(moveDirection, currentAnimation, true, true);
 }

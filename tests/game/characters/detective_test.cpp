@@ -81,6 +81,15 @@ TEST_F(DetectiveTest, UsingAPropLeavesNoRecordAndRunningNeedsAMove) {
   EXPECT_FLOAT_EQ(detective->moveable->mSpeed, Detective::baseSpeed * 1.5f);
 }
 
+TEST_F(DetectiveTest, TheMatchsEndMidRunStopsTheStrideAndAtOnceTheRunSpeedThatTheOutroReads) {
+  for (const char* key : {"LSHIFT", "S"}) Hold(key);
+  Run(0.1f);
+  detective->EndMatch();
+  EXPECT_FLOAT_EQ(detective->moveable->mSpeed, Detective::baseSpeed);
+  Step();
+  EXPECT_EQ(detective->sprite->currentAnimSet, "IdleDown");
+}
+
 TEST_F(DetectiveTest, AnArrestPlaysSpotlightHandcuffsAndArrestInOrder) {
   Killer& killer = Spawn<Killer>("Killer", {0, 60, 0});
   Tap("Q");

@@ -42,20 +42,19 @@ TEST_F(KillerTest, WalksByKeysAndPadAndWearsOnePanicMarkOnlyWhileRunning) {
   EXPECT_FALSE(marks[0]->playing);
 }
 
-TEST_F(KillerTest, InputSwitchedOffMidRunDropsTheBurstAndTheStrideUntilItComesBack) {
-  Hold("LEFT");
+TEST_F(KillerTest, InputSwitchedOffMidRunDropsTheBurstAndTheUsesLookOnceItEndsUntilInputComesBack) {
+  Spawn<Poisonable>("Food_Buffet", {0, 70, 0});
   Hold("RSHIFT");
-  Step();
-  const std::shared_ptr<Framework::EfxObject> mark = killer->panicEffect.lock();
-  ASSERT_TRUE(mark && mark->playing);
+  Tap("SLASH");
   killer->inputEnabled = false;
-  Run(0.5f);
-  EXPECT_FALSE(mark->playing);
-  EXPECT_EQ(killer->sprite->currentAnimSet, "IdleLeft") << "no running on the spot";
+  Step();
+  EXPECT_FALSE(killer->panicEffect.lock()->playing);
+  EXPECT_EQ(killer->sprite->currentAnimSet, "EatUp") << "the use plays on";
+  Run(5.5f);
+  EXPECT_EQ(killer->sprite->currentAnimSet, "IdleUp") << "and is not left looping once over";
   killer->inputEnabled = true;
   Step();
-  EXPECT_TRUE(killer->panicEffect.lock() && killer->panicEffect.lock()->playing) << "run is still held";
-  EXPECT_EQ(killer->sprite->currentAnimSet, "RunLeft");
+  EXPECT_TRUE(killer->panicEffect.lock()->playing) << "run is still held";
 }
 
 TEST_F(KillerTest, SabotageHoldsItAtTheDishWithoutEatingAPortionAndOneUseAtATime) {

@@ -83,7 +83,6 @@ void Killer::Handcuff() {
   // Switched off rather than flipped: a Killer revived after an arrest
   // must get its box back, not lose it a second time.
   if (auto* box = GetComponent<Framework::AABB>()) box->SetEnabled(false);
-  StandWithoutPlayer();
 }
 
 void Killer::HandleInput() {

@@ -30,8 +30,7 @@ class Killer : public Character {
   void HandleInput();
   // Ends the current use: free to move, the prop's record dropped.
   void StopUsingProp();
-  // The end of an arrest: the Killer is out of the game, its box off and
-  // its run's burst gone.
+  // The end of an arrest: the Killer is out of the game and its box off.
   void Handcuff();
 
   bool busy = false;

@@ -2,9 +2,10 @@
 # copy of Resources/ on the test display and watch its window.
 # Sourced, not run: the scripts set BINARY and SOURCE_ROOT first.
 
+# The game's log first, so the verdict is the last line.
 fail() {
-  echo "FAIL: $*" >&2
   [ -f "${WORK:-}/game.log" ] && sed 's/^/  game: /' "$WORK/game.log" >&2
+  echo "FAIL: $*" >&2
   exit 1
 }
 
@@ -24,10 +25,13 @@ sanitizer_report() { grep -sqE "ERROR: [A-Za-z]+Sanitizer|runtime error:" "$WORK
 
 cleanup() {
   local status=$?
-  if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then kill -KILL "$GAME_PID" 2>/dev/null || true; fi
+  if [ -n "$GAME_PID" ] && kill -0 "$GAME_PID" 2>/dev/null; then
+    kill -KILL "$GAME_PID" 2>/dev/null || true
+    wait "$GAME_PID" 2>/dev/null || true  # reaped here, so bash adds no "Killed" line after the verdict
+  fi
   if [ "$status" -eq 0 ] && sanitizer_report; then
-    echo "FAIL: the game made a sanitizer report" >&2
     sed 's/^/  game: /' "$WORK/game.log" >&2
+    echo "FAIL: the game made a sanitizer report" >&2
     status=1
   fi
   chmod -R u+w "$WORK" 2>/dev/null || true  # a test may have made its copy read-only

@@ -32,7 +32,7 @@ screen_watch_window
 skip_splash_holding_space main_menu_shown
 
 START_CPU="$(cpu_ticks)"
-COUNT="$("$PYTHON" "$(dirname "$0")/data/presents.py" "$WINDOW" "$IDLE_SECONDS")" ||
+COUNT="$("$PYTHON" "$(dirname "$0")/data/presents.py" count "$WINDOW" "$IDLE_SECONDS")" ||
   fail "cannot count the window's presents"
 END_CPU="$(cpu_ticks)"
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game ended while idling"

@@ -33,8 +33,10 @@ class SdlBackendTest : public testing::Test {
     ASSERT_TRUE(backend->CreateGameWindow("corvidale-backend-test", 640, 360));
   }
 
-  // X answers asynchronously: pump until the condition holds or time runs out.
-  bool PumpUntil(const std::function<bool()>& condition, int milliseconds = 3000) {
+  // X answers asynchronously: pump until the condition holds or time runs
+  // out. The default is a bound for a display starved by other work, not a
+  // pace: the answer usually comes within a few pumps.
+  bool PumpUntil(const std::function<bool()>& condition, int milliseconds = 10000) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (std::chrono::steady_clock::now() < end) {
       backend->PumpEvents(events);

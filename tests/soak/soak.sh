@@ -37,7 +37,8 @@ enter_busiest_level() {
   for _ in $(seq 8); do tap s && sleep 0.25; done
   WAIT_TENTHS=50 wait_until on_last_level || fail_with_shot "down eight times did not reach level3_3"
   press_until space on_last_level level_select_gone "Space enters level3_3"
-  sleep 3
+  # Memory is read from the match on: the level is up once its countdown shows.
+  WAIT_TENTHS=300 wait_until countdown_shown || fail_with_shot "level3_3 did not come up"
 }
 
 copy_resources

@@ -8,7 +8,7 @@ BUILD="${CORVIDALE_BUILD_DIR:-$ROOT/build}"
 
 PACKAGES=(build-essential cmake pkg-config libsdl2-dev libsdl2-mixer-dev libfreetype-dev
   libfreeimage-dev libtinyxml-dev libgtest-dev libgmock-dev libbenchmark-dev fonts-dejavu-core
-  xvfb xdotool x11-utils python3 libgl1-mesa-dri mesa-utils locales-all clang libclang-rt-dev)
+  xvfb xdotool x11-utils libxdamage1 libxrandr2 python3 libgl1-mesa-dri mesa-utils locales-all clang libclang-rt-dev)
 
 install_missing() {
   local missing=()

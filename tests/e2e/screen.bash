@@ -23,9 +23,20 @@ screen_grab() {
     || fail "cannot take a screen shot"
 }
 
-# Prints "R G B" of the world point (x, y) in the last shot.
+# Prints "R G B" of the world point (x, y) in the last shot. The bytes are
+# read straight from the shot ("W H" line, then RGB rows): a poll asks for
+# several points, and starting Python for each made the polls of a busy
+# machine slow enough to miss what the screen showed only for a second.
 colour_at() {
-  "$PYTHON" "$SCREEN_TOOL" pixel "$SHOT" $((SHOT_W / 2 + $1)) $((SHOT_H / 2 - $2))
+  local x=$((SHOT_W / 2 + $1)) y=$((SHOT_H / 2 - $2)) r g b
+  if [ "$x" -lt 0 ] || [ "$x" -ge "$SHOT_W" ] || [ "$y" -lt 0 ] || [ "$y" -ge "$SHOT_H" ]; then
+    echo "Error: pixel $x,$y is outside the ${SHOT_W}x$SHOT_H shot" >&2
+    return 1
+  fi
+  local header=$((${#SHOT_W} + ${#SHOT_H} + 2))
+  read -r r g b < <(od -An -tu1 -j $((header + (y * SHOT_W + x) * 3)) -N3 "$SHOT")
+  [ -n "$b" ] || { echo "Error: $SHOT is shorter than a ${SHOT_W}x$SHOT_H shot" >&2; return 1; }
+  echo "$r $g $b"
 }
 
 # True when two "R G B" colours differ by at most $3 in every channel.

@@ -3,7 +3,6 @@
 alone (no image tools needed on the test machine).
 
   screen.py grab SHOT [X Y W H]    save the root window (or that area of it)
-  screen.py pixel SHOT X Y         print the pixel's "R G B"
   screen.py count SHOT KIND X0 Y0 X1 Y1
                                    print how many pixels of the inclusive
                                    rectangle are of KIND: "text" (the gold
@@ -165,9 +164,6 @@ def write_png(path, out):
 def main(argv):
     if len(argv) >= 2 and argv[0] == "grab" and len(argv) in (2, 6):
         grab(argv[1], tuple(int(v) for v in argv[2:]) if len(argv) == 6 else None)
-    elif len(argv) == 4 and argv[0] == "pixel":
-        w, h, data = load(argv[1])
-        print("%d %d %d" % pixel_at(w, h, data, int(argv[2]), int(argv[3])))
     elif len(argv) == 7 and argv[0] == "count":
         print(count(argv[1], argv[2], *(int(v) for v in argv[3:])))
     elif len(argv) == 7 and argv[0] == "changed":
